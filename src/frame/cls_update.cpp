@@ -1,0 +1,98 @@
+#include "quenvatrix/cls_update.h"
+
+#include <iostream>
+
+#include "frame/step_context.h"
+#include "frame/step_table.h"
+
+namespace quenvatrix {
+
+namespace {
+
+const std::string kPromptTitle = "提示：";
+const std::string kVersionNotAcceptedText = "抱歉，升级支持脚本组件程序太旧，请与供应商联系！";
+
+void WriteToStandardError(const std::string& text, const std::string& title) {
+    std::cerr << title << ' ' << text << std::endl;
+}
+
+bool VersionAccepted(long vInt) {
+    // vInt - 5 taken as an unsigned 32-bit number must not exceed 1064.
+    const auto offset = static_cast<std::uint32_t>(static_cast<std::int32_t>(vInt) - 5);
+    return vInt == static_cast<std::int32_t>(vInt) && offset <= 1064u;
+}
+
+Error UnbuiltStep(long version) {
+    return Error(error_number::kStepNotBuilt, "版本 " + std::to_string(version) + " 的升级步骤 " +
+                                                  StepName(version) +
+                                                  " 不在本组件中，数据库不能从此版本升级。");
+}
+
+}  // namespace
+
+clsUpdate::clsUpdate() : state_(std::make_unique<State>()) { state_->sink = WriteToStandardError; }
+
+clsUpdate::~clsUpdate() = default;
+
+std::shared_ptr<Connection> clsUpdate::pCn() const { return state_->pCn; }
+
+void clsUpdate::set_pCn(std::shared_ptr<Connection> connection) { state_->pCn = std::move(connection); }
+
+void clsUpdate::SetMessageSink(MessageSink sink) {
+    state_->sink = sink ? std::move(sink) : MessageSink(WriteToStandardError);
+}
+
+long clsUpdate::LastErrorNumber() const { return state_->err.number; }
+
+std::string clsUpdate::LastErrorDescription() const { return state_->err.description; }
+
+void clsUpdate::ShowMessage(const std::string& text) { state_->sink(text, kPromptTitle); }
+
+bool clsUpdate::Do版本校对(std::int16_t vVer) const { return vVer == kLastVersion; }
+
+void clsUpdate::Update_75_To_76() {
+    const StepEntry& entry = StepFor(75);
+    if (entry.function == nullptr) throw UnbuiltStep(75);
+    StepContext context(*this);
+    entry.function(context);
+}
+
+bool clsUpdate::DoUpdate(long vInt) {
+    state_->err.Clear();
+    if (!VersionAccepted(vInt)) {
+        ShowMessage(kVersionNotAcceptedText);
+        return false;
+    }
+    try {
+        const StepEntry& entry = StepFor(vInt);
+        switch (entry.kind) {
+            case StepKind::None:
+                break;
+            case StepKind::Unbuilt:
+                throw UnbuiltStep(vInt);
+            case StepKind::Public:
+                Update_75_To_76();
+                break;
+            case StepKind::Step:
+            case StepKind::Empty: {
+                StepContext context(*this);
+                entry.function(context);
+                break;
+            }
+        }
+        if (!state_->err.HasDescription()) return true;
+    } catch (const Error& error) {
+        state_->err.Set(error.Number(), error.Description());
+    } catch (const std::exception& error) {
+        state_->err.Set(error_number::kInvalidCall, error.what());
+    }
+    // Failure path. What goes wrong here (the rollback failing) reaches the caller.
+    if (state_->blnInTrans) {
+        state_->pCn->RollbackTrans();
+        state_->blnInTrans = false;
+    }
+    ShowMessage(state_->err.description);
+    return false;
+}
+
+}  // namespace quenvatrix
