@@ -7,8 +7,8 @@
 namespace quenvatrix::codepage {
 
 // Texts travel as UTF-8; the component counts and converts their characters
-// as UTF-16 code units (a character beyond U+FFFF is two of them). Malformed UTF-8 becomes U+FFFD; an unpaired
-// surrogate is written out as U+FFFD.
+// as UTF-16 code units (a character beyond U+FFFF is two of them). Malformed
+// UTF-8 becomes U+FFFD; an unpaired surrogate is written out as U+FFFD.
 std::u16string Utf16FromUtf8(std::string_view text);
 std::string Utf8FromUtf16(std::u16string_view text);
 
