@@ -1,6 +1,6 @@
 #pragma once
 
-// The pieces the ODBC backend is built from: one owner per ODBC handle, the
+// What the ODBC backend is built from: one owner per ODBC handle, the
 // driver's diagnostics turned into quenvatrix::Error, and wide-text buffers.
 
 #include <sql.h>

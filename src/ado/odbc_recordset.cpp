@@ -82,7 +82,7 @@ bool GetFixed(const Handle& statement, SQLUSMALLINT number, SQLSMALLINT cType, T
     return indicator != SQL_NULL_DATA;
 }
 
-// Fetches a value as wide text, in pieces for long values; false when NULL.
+// Fetches a value as wide text, in chunks for long values; false when NULL.
 bool GetWideText(const Handle& statement, SQLUSMALLINT number, std::string& out) {
     std::vector<SQLWCHAR> buffer(4096);
     const auto bufferBytes = static_cast<SQLLEN>(buffer.size() * sizeof(SQLWCHAR));
@@ -90,10 +90,10 @@ bool GetWideText(const Handle& statement, SQLUSMALLINT number, std::string& out)
     for (;;) {
         SQLLEN indicator = 0;
         const SQLRETURN rc = SQLGetData(statement.Get(), number, SQL_C_WCHAR, buffer.data(), bufferBytes, &indicator);
-        if (rc == SQL_NO_DATA) break;  // the last piece was read before
+        if (rc == SQL_NO_DATA) break;  // the last chunk was read before
         Check(rc, statement, "SQLGetData");
         if (indicator == SQL_NULL_DATA) return false;
-        // A piece that did not fit fills the buffer but for its terminator.
+        // A chunk that did not fit fills the buffer but for its terminator.
         const bool truncated = rc == SQL_SUCCESS_WITH_INFO && (indicator == SQL_NO_TOTAL || indicator >= bufferBytes);
         const std::size_t units =
             truncated ? buffer.size() - 1 : static_cast<std::size_t>(indicator) / sizeof(SQLWCHAR);
