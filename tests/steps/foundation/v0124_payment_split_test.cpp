@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -46,6 +47,8 @@ struct DefaultsCase {
     const char* name;
     std::set<std::string> withDefault;
 };
+
+void PrintTo(const DefaultsCase& c, std::ostream* os) { *os << c.name; }
 
 class Version124Defaults : public ::testing::TestWithParam<DefaultsCase> {};
 
