@@ -1,6 +1,8 @@
 // Versions 90 and 91: drugs dispensed for military use, and the system's
 // prices, amounts and balances converted to money.
 
+#include <string>
+
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
 #include "steps/foundation/v0087_reissued_objects.h"
@@ -9,36 +11,62 @@ namespace quenvatrix::steps {
 
 namespace {
 
+// Converts a column through the frame's AlterColumnToMoney, which drops the
+// default it is given by name before it changes the type. Where the server
+// named the column's default otherwise, that drop would miss, the type change
+// would fail on the bound default and the column would silently stay as it
+// was. So the default actually bound to the column is looked up first and,
+// when it bears another name, dropped; the helper then converts the column and
+// adds the default 0 under the intended name. Errors are ignored throughout, as
+// the helper ignores its own; the helper clears them at its end.
+void ConvertToMoney(StepContext& ctx, const std::string& table, const std::string& column,
+                    const std::string& constraintName) {
+    const std::string intended = constraintName.empty() ? "DF_" + table + "_" + column : constraintName;
+    std::string bound;
+    try {
+        auto rs = ctx.Open("Select object_name(stuff(','+convert(varchar,cdefault),1,1,'')) from syscolumns where id=object_id('" +
+                           table + "') and cdefault<>0 and name='" + column + "'");
+        if (!rs->IsEOF()) bound = rs->Field(0).ToText();
+        rs->Close();
+    } catch (const Error&) {
+        // Recorded in the error state; the conversion goes on as before.
+    }
+    if (!bound.empty() && bound != intended) {
+        ctx.ExecuteIgnoringErrors(" Alter Table " + table + " Drop CONSTRAINT [" + bound + "]");
+    }
+    ctx.AlterColumnToMoney(table, column, constraintName);
+}
+
 // The conversions, in the order they are sent: a plain type change, or the
-// frame's conversion that also gives the column a default 0 under a known name
+// conversion that also gives the column a default 0 under a known name
 // (DF_<table>_<column> when no name is passed).
 void ConvertAmountsToMoney(StepContext& ctx) {
     ctx.Execute("ALTER TABLE D住院记帐列表 ALTER COLUMN 单价 money");
     ctx.Execute("ALTER TABLE D住院记帐列表 ALTER COLUMN 金额 money");
     ctx.Execute("ALTER TABLE D入库数据 ALTER COLUMN 单价 money");
     ctx.Execute("ALTER TABLE D入库数据 ALTER COLUMN 零售定价 money");
-    ctx.AlterColumnToMoney("D门诊收费列表", "实收金额", "");
-    ctx.AlterColumnToMoney("D门诊收费列表", "退回金额", "");
-    ctx.AlterColumnToMoney("T药品卫材", "销售定价", "");
+    ConvertToMoney(ctx, "D门诊收费列表", "实收金额", "");
+    ConvertToMoney(ctx, "D门诊收费列表", "退回金额", "");
+    ConvertToMoney(ctx, "T药品卫材", "销售定价", "");
     ctx.Execute("ALTER TABLE T药品卫材 ALTER COLUMN 零售价格 money");
     ctx.Execute("ALTER TABLE D销售调价列表 ALTER COLUMN 原定价 money");
     ctx.Execute("ALTER TABLE D销售调价列表 ALTER COLUMN 现定价 money");
     ctx.Execute("ALTER TABLE D自动记帐列表 ALTER COLUMN 单价 money");
     ctx.Execute("ALTER TABLE D调价数据 ALTER COLUMN 原单价 money");
     ctx.Execute("ALTER TABLE D调价数据 ALTER COLUMN 现单价 money");
-    ctx.AlterColumnToMoney("D经营日志列表", "挂号金额", "");
-    ctx.AlterColumnToMoney("D经营日志列表", "门诊收费金额", "");
-    ctx.AlterColumnToMoney("D经营日志列表", "住院记帐金额", "");
-    ctx.AlterColumnToMoney("D经营日志列表", "住院用药金额", "");
-    ctx.AlterColumnToMoney("D经营日志列表", "挂号作废金额", "");
-    ctx.AlterColumnToMoney("D经营日志列表", "门诊作废金额", "");
-    ctx.AlterColumnToMoney("D经营日志列表", "门诊退药金额", "");
-    ctx.AlterColumnToMoney("D经营日志列表", "门诊退药付款", "DF_D经营日志列表_退药付款金额");
-    ctx.AlterColumnToMoney("D经营日志列表", "住院退药金额", "");
-    ctx.AlterColumnToMoney("D经营日志列表", "门诊用药金额", "");
-    ctx.AlterColumnToMoney("D经营日志列表", "住院结帐补款", "");
-    ctx.AlterColumnToMoney("D经营日志列表", "住院结帐退款", "");
-    ctx.AlterColumnToMoney("D经营日志列表", "住院结帐金额", "DF_D经营日志列表_当前结帐金额");
+    ConvertToMoney(ctx, "D经营日志列表", "挂号金额", "");
+    ConvertToMoney(ctx, "D经营日志列表", "门诊收费金额", "");
+    ConvertToMoney(ctx, "D经营日志列表", "住院记帐金额", "");
+    ConvertToMoney(ctx, "D经营日志列表", "住院用药金额", "");
+    ConvertToMoney(ctx, "D经营日志列表", "挂号作废金额", "");
+    ConvertToMoney(ctx, "D经营日志列表", "门诊作废金额", "");
+    ConvertToMoney(ctx, "D经营日志列表", "门诊退药金额", "");
+    ConvertToMoney(ctx, "D经营日志列表", "门诊退药付款", "DF_D经营日志列表_退药付款金额");
+    ConvertToMoney(ctx, "D经营日志列表", "住院退药金额", "");
+    ConvertToMoney(ctx, "D经营日志列表", "门诊用药金额", "");
+    ConvertToMoney(ctx, "D经营日志列表", "住院结帐补款", "");
+    ConvertToMoney(ctx, "D经营日志列表", "住院结帐退款", "");
+    ConvertToMoney(ctx, "D经营日志列表", "住院结帐金额", "DF_D经营日志列表_当前结帐金额");
     ctx.Execute("ALTER TABLE D调拨数据 ALTER COLUMN 单价 money");
     ctx.Execute("ALTER TABLE T科室档案 ALTER COLUMN 挂号金额 money");
     ctx.Execute("ALTER TABLE D出库数据 ALTER COLUMN 单价 money");
@@ -47,50 +75,50 @@ void ConvertAmountsToMoney(StepContext& ctx) {
     ctx.Execute("ALTER TABLE D现金流水列表 ALTER COLUMN 持款余额 money");
     ctx.Execute("ALTER TABLE D住院退费列表 ALTER COLUMN 退款金额 money");
     ctx.Execute("ALTER TABLE D门诊收费数据 ALTER COLUMN 项目金额 money");
-    ctx.AlterColumnToMoney("D门诊收费数据", "退回金额", "");
-    ctx.AlterColumnToMoney("D门诊收费数据", "折前金额", "DF__D门诊收费数据__折前金额__7B0717E7");
+    ConvertToMoney(ctx, "D门诊收费数据", "退回金额", "");
+    ConvertToMoney(ctx, "D门诊收费数据", "折前金额", "DF__D门诊收费数据__折前金额__7B0717E7");
     ctx.Execute("ALTER TABLE D门诊退药数据 ALTER COLUMN 单价 money");
-    ctx.AlterColumnToMoney("D门诊退药单", "退药金额", "");
+    ConvertToMoney(ctx, "D门诊退药单", "退药金额", "");
     ctx.Execute("ALTER TABLE D划价单 ALTER COLUMN 合计金额 money");
-    ctx.AlterColumnToMoney("D划价单", "退回金额", "");
+    ConvertToMoney(ctx, "D划价单", "退回金额", "");
     ctx.Execute("ALTER TABLE D划价数据 ALTER COLUMN 单价 money");
     ctx.Execute("ALTER TABLE D划价数据 ALTER COLUMN 入库均价 money");
-    ctx.AlterColumnToMoney("D住院档案", "预交金额", "DF_D住院档案_病人余款");
-    ctx.AlterColumnToMoney("D住院档案", "费用金额", "");
-    ctx.AlterColumnToMoney("D住院档案", "住院总额", "");
-    ctx.AlterColumnToMoney("D住院档案", "报销金额", "DF__D住院档案__报销金额__53ED4AC6");
+    ConvertToMoney(ctx, "D住院档案", "预交金额", "DF_D住院档案_病人余款");
+    ConvertToMoney(ctx, "D住院档案", "费用金额", "");
+    ConvertToMoney(ctx, "D住院档案", "住院总额", "");
+    ConvertToMoney(ctx, "D住院档案", "报销金额", "DF__D住院档案__报销金额__53ED4AC6");
     ctx.Execute("ALTER TABLE D住院退药数据 ALTER COLUMN 单价 money");
     ctx.Execute("ALTER TABLE D住院记帐草稿 ALTER COLUMN 单价 money");
     ctx.Execute("ALTER TABLE D物资入库数据 ALTER COLUMN 单价 money");
     ctx.Execute("ALTER TABLE D物资出库数据 ALTER COLUMN 单价 money");
     ctx.Execute("ALTER TABLE D进货数据 ALTER COLUMN 单价 money");
     ctx.Execute("ALTER TABLE D进货数据 ALTER COLUMN 零售定价 money");
-    ctx.AlterColumnToMoney("T门诊项目", "标准金额", "DF__T门诊项目__标准金额__3939548A");
-    ctx.AlterColumnToMoney("T门诊项目", "会员金额", "DF__T门诊项目__会员金额__614745E4");
-    ctx.AlterColumnToMoney("T门诊项目", "优惠金额", "DF__T门诊项目__优惠金额__782AAB3C");
+    ConvertToMoney(ctx, "T门诊项目", "标准金额", "DF__T门诊项目__标准金额__3939548A");
+    ConvertToMoney(ctx, "T门诊项目", "会员金额", "DF__T门诊项目__会员金额__614745E4");
+    ConvertToMoney(ctx, "T门诊项目", "优惠金额", "DF__T门诊项目__优惠金额__782AAB3C");
     ctx.Execute("ALTER TABLE D物资领用数据 ALTER COLUMN 单价 money");
     ctx.Execute("ALTER TABLE T库存物资 ALTER COLUMN 库存均价 money");
-    ctx.AlterColumnToMoney("D病案资料", "应收款", "DF__D病案资料__应收款__198B9F07");
-    ctx.AlterColumnToMoney("D病案资料", "信誉上限", "DF__D病案资料__信誉上限__1A7FC340");
+    ConvertToMoney(ctx, "D病案资料", "应收款", "DF__D病案资料__应收款__198B9F07");
+    ConvertToMoney(ctx, "D病案资料", "信誉上限", "DF__D病案资料__信誉上限__1A7FC340");
     ctx.Execute("ALTER TABLE D住院划价单 ALTER COLUMN 合计金额 money");
-    ctx.AlterColumnToMoney("D住院划价单", "退回金额", "");
+    ConvertToMoney(ctx, "D住院划价单", "退回金额", "");
     ctx.Execute("ALTER TABLE D住院划价数据 ALTER COLUMN 单价 money");
     ctx.Execute("ALTER TABLE D住院划价数据 ALTER COLUMN 入库均价 money");
     ctx.Execute("ALTER TABLE T医院资料 ALTER COLUMN 欠费上限 money");
-    ctx.AlterColumnToMoney("T医院资料", "包干金额", "DF__T医院资料__包干金额__55D59338");
-    ctx.AlterColumnToMoney("T医院资料", "起付金额", "DF__T医院资料__起付金额__56C9B771");
+    ConvertToMoney(ctx, "T医院资料", "包干金额", "DF__T医院资料__包干金额__55D59338");
+    ConvertToMoney(ctx, "T医院资料", "起付金额", "DF__T医院资料__起付金额__56C9B771");
     ctx.Execute("ALTER TABLE D住院结帐列表 ALTER COLUMN 预交金额 money");
     ctx.Execute("ALTER TABLE D住院结帐列表 ALTER COLUMN 费用总额 money");
     ctx.Execute("ALTER TABLE D住院结帐列表 ALTER COLUMN 出院退款 money");
-    ctx.AlterColumnToMoney("T住院项目", "标准金额", "DF_T收费明细_标准金额");
-    ctx.AlterColumnToMoney("T住院项目", "保险报销", "DF__T住院项目__保险报销__54E16EFF");
+    ConvertToMoney(ctx, "T住院项目", "标准金额", "DF_T收费明细_标准金额");
+    ConvertToMoney(ctx, "T住院项目", "保险报销", "DF__T住院项目__保险报销__54E16EFF");
     ctx.Execute("ALTER TABLE D票据作废列表 ALTER COLUMN 作废金额 money");
-    ctx.AlterColumnToMoney("T床位档案", "标准金额", "");
+    ConvertToMoney(ctx, "T床位档案", "标准金额", "");
     ctx.Execute("ALTER TABLE T库存药品 ALTER COLUMN 零售单价 money");
     ctx.Execute("ALTER TABLE T挂号类别 ALTER COLUMN 金额 money");
-    ctx.AlterColumnToMoney("T员工档案", "挂号合计金额", "");
-    ctx.AlterColumnToMoney("T员工档案", "门诊合计金额", "");
-    ctx.AlterColumnToMoney("T员工档案", "作废金额", "");
+    ConvertToMoney(ctx, "T员工档案", "挂号合计金额", "");
+    ConvertToMoney(ctx, "T员工档案", "门诊合计金额", "");
+    ConvertToMoney(ctx, "T员工档案", "作废金额", "");
     ctx.Execute("ALTER TABLE D员工交款列表 ALTER COLUMN 持款总额 money");
     ctx.Execute("ALTER TABLE D员工交款列表 ALTER COLUMN 收款金额 money");
     ctx.Execute("ALTER TABLE D物资调拨数据 ALTER COLUMN 单价 money");
