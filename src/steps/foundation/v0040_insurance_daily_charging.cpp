@@ -46,59 +46,68 @@ FROM D住院档案 DA LEFT OUTER JOIN
 )"));
 }
 
-// The daily automatic charging. The recurring charges are added to the stays
-// through @tab99, one total per stay. Their total for the day's business log
-// is taken before they are posted: once posted, the lines of today make every
-// charge look not due, and the log would never count them.
+// The daily automatic charging, as version 29 wrote it but for the recurring
+// charges added to the stays: they are summed per stay into @tab99 first, so a
+// stay with several charges due gets all of them. Their total for the day's
+// business log is still taken before they are posted: once posted, today's
+// lines make every charge look not due, and the log would never count them.
 void Update_41_To_42(StepContext& ctx) {
     ctx.Execute(Lines(R"(
 ALTER PROCEDURE dbo.QVAutoRun
 AS
+DECLARE @vToday datetime
+DECLARE @dub自动记帐 money
+
 Begin Tran
-Declare @dt今天 datetime
-Set @dt今天 = Cast(Convert(varchar(10), GetDate(), 120) As datetime)
 
-Insert Into D住院记帐列表 (住院编号, 费用明细, 单价, 数量, 处方医生, 处方科室, 核算科室, 操作员, 备注, 记帐方式, 金额)
-Select B.编号, '0005', A.标准金额, 1, B.住院医师, B.当前科室, B.当前科室, '9999', '', '自动记帐', A.标准金额
-From T床位档案 A, D住院档案 B
-Where B.编号 = Abs(A.当前住院号) And A.标准金额 > 0 And B.出院效果 = '' And B.入院时间 < @dt今天
+SET @vToday = Cast(Cast(Year(GetDate()) AS varchar(4)) + '-' + Cast(Month(GetDate()) AS varchar(2)) + '-'
+    + Cast(Day(GetDate()) AS varchar(2)) AS datetime)
 
-Declare @tab1 Table (当前住院号 int, 标准金额 smallmoney, 入院时间 datetime)
-Insert Into @tab1 (当前住院号, 标准金额, 入院时间)
-Select Abs(A.当前住院号), Sum(A.标准金额), B.入院时间
-From T床位档案 A, D住院档案 B
-Where A.当前住院号 <> 0 And B.编号 = Abs(A.当前住院号) And B.入院时间 < @dt今天
-Group By Abs(A.当前住院号), B.入院时间
+INSERT INTO D住院记帐列表 (住院编号, 费用明细, 单价, 数量, 处方医生, 处方科室, 核算科室, 操作员, 备注, 记帐方式, 金额)
+SELECT A.编号, '0005', B.标准金额, 1, A.住院医师, A.当前科室, A.当前科室, '9999', '', '自动记帐', B.标准金额
+FROM T床位档案 B, D住院档案 A
+WHERE A.编号 = Abs(B.当前住院号) AND B.标准金额 > 0 AND A.出院效果 = '' AND A.入院时间 < @vToday
 
-Update D住院档案 Set 费用金额 = D住院档案.费用金额 + T.标准金额, 住院天数 = D住院档案.住院天数 + 1
-From D住院档案 Inner Join @tab1 T On D住院档案.编号 = T.当前住院号
+DECLARE @tab1 TABLE (当前住院号 int, 标准金额 smallmoney, 入院时间 datetime)
+INSERT INTO @tab1 (当前住院号, 标准金额, 入院时间)
+SELECT Abs(B.当前住院号), Sum(B.标准金额), A.入院时间
+FROM T床位档案 B, D住院档案 A
+WHERE B.当前住院号 <> 0 AND A.编号 = Abs(B.当前住院号) AND A.入院时间 < @vToday
+GROUP BY Abs(B.当前住院号), A.入院时间
 
-Update D经营日志列表 Set 住院记帐金额 = 住院记帐金额 + IsNull((Select Sum(标准金额) From @tab1), 0)
-Where 序号 = dbo.GetNow()
+UPDATE D住院档案 SET 费用金额 = D住院档案.费用金额 + T.标准金额, 住院天数 = D住院档案.住院天数 + 1
+FROM D住院档案, @tab1 T
+WHERE D住院档案.编号 = T.当前住院号
 
-Declare @tab99 Table (住院编号 int, 金额 money)
-Insert Into @tab99 (住院编号, 金额)
-Select A.住院编号, Sum(A.单价 * A.数量)
-From D自动记帐列表 A, D住院档案 B
-Where A.住院编号 = B.编号
-  And Not Exists (Select * From D住院记帐列表 C Where C.住院编号 = A.住院编号 And C.费用明细 = A.费用编号 And C.记帐时间 > @dt今天)
-Group By A.住院编号
+UPDATE D经营日志列表 SET 住院记帐金额 = 住院记帐金额 + IsNull((SELECT Sum(标准金额) FROM @tab1), 0)
+WHERE 序号 = dbo.GetNow()
 
-Update D住院档案 Set 费用金额 = D住院档案.费用金额 + T.金额
-From D住院档案 Inner Join @tab99 T On D住院档案.编号 = T.住院编号
+DECLARE @tab99 TABLE (住院编号 int, 金额 money)
+INSERT INTO @tab99 (住院编号, 金额)
+SELECT A1.住院编号, Sum(A1.单价 * A1.数量)
+FROM D自动记帐列表 A1, D住院档案 A
+WHERE A.编号 = A1.住院编号 AND NOT EXISTS (SELECT * FROM D住院记帐列表 L
+    WHERE L.住院编号 = A1.住院编号 AND L.费用明细 = A1.费用编号 AND L.记帐时间 > @vToday)
+GROUP BY A1.住院编号
 
-Declare @m自动记帐金额 money
-Select @m自动记帐金额 = Sum(A.单价 * A.数量)
-From D自动记帐列表 A
-Where Not Exists (Select * From D住院记帐列表 C Where C.住院编号 = A.住院编号 And C.费用明细 = A.费用编号 And C.记帐时间 > @dt今天)
+UPDATE D住院档案 SET 费用金额 = D住院档案.费用金额 + T.金额
+FROM D住院档案, @tab99 T
+WHERE D住院档案.编号 = T.住院编号
 
-Insert Into D住院记帐列表 (住院编号, 费用明细, 单价, 数量, 处方医生, 处方科室, 核算科室, 操作员, 备注, 记帐方式, 金额)
-Select A.住院编号, A.费用编号, A.单价, A.数量, A.处方医生, A.处方科室, A.核算科室, '9999', '', '自动记帐', A.单价 * A.数量
-From D自动记帐列表 A
-Where Not Exists (Select * From D住院记帐列表 C Where C.住院编号 = A.住院编号 And C.费用明细 = A.费用编号 And C.记帐时间 > @dt今天)
+SELECT @dub自动记帐 = IsNull(Sum(A1.单价 * A1.数量), 0)
+FROM D自动记帐列表 A1
+WHERE NOT EXISTS (SELECT * FROM D住院记帐列表 L
+    WHERE L.住院编号 = A1.住院编号 AND L.费用明细 = A1.费用编号 AND L.记帐时间 > @vToday)
 
-Update D经营日志列表 Set 住院记帐金额 = 住院记帐金额 + IsNull(@m自动记帐金额, 0)
-Where 序号 = dbo.GetNow()
+INSERT INTO D住院记帐列表 (住院编号, 费用明细, 单价, 数量, 处方医生, 处方科室, 核算科室, 操作员, 备注, 记帐方式, 金额)
+SELECT A.住院编号, A.费用编号, A.单价, A.数量, A.处方医生, A.处方科室, A.核算科室, '9999', '', '自动记帐', A.单价 * A.数量
+FROM D自动记帐列表 A
+WHERE NOT EXISTS (SELECT * FROM D住院记帐列表 L
+    WHERE L.住院编号 = A.住院编号 AND L.费用明细 = A.费用编号 AND L.记帐时间 > @vToday)
+
+UPDATE D经营日志列表 SET 住院记帐金额 = 住院记帐金额 + @dub自动记帐
+WHERE 序号 = dbo.GetNow()
+
 Commit
 )"));
 }
