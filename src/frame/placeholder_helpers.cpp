@@ -21,5 +21,4 @@ double clsUpdate::ValEx(std::string&) { Missing("ValEx"); }
 double clsUpdate::RoundEx(const Value&, std::int16_t) { Missing("RoundEx"); }
 double clsUpdate::DoYPJE(double&) { Missing("DoYPJE"); }
 void clsUpdate::Do触发器状态(std::int16_t) { Missing("Do触发器状态"); }
-std::shared_ptr<Connection> OpenOdbcConnection(const std::string&) { Missing("OpenOdbcConnection"); }
 }
