@@ -115,7 +115,8 @@ CREATE TABLE [dbo].[D物资盘点明细表] (
 void Update_167_To_168(StepContext& ctx) {
     ctx.Execute("ALTER TABLE D住院结帐列表 ADD 补款挂帐 money DEFAULT 0");
     ctx.Execute("UPDATE D住院结帐列表 SET 补款挂帐=0");
-    ctx.Execute(ShortReportColumn("221,'补款挂帐','补款挂帐',500,'E',0"));
+    // Only these three values are given; the caption and the other columns stay NULL.
+    ctx.Execute("INSERT INTO F报表格式(表编号,字段名称,序号,数据类型,统计结果) VALUES (221,'补款挂帐',500,'E',0)");
 
     // With d = 预交金额 - 费用总额: a normal settlement refunds d + 补款挂帐 when
     // d > 0 and collects -(d + 补款挂帐) when d < 0, so the part put on account
