@@ -58,8 +58,9 @@ function alterView(toks) {
 }
 
 // ALTER TABLE t WITH NOCHECK ADD …, WITH CHECK ADD …, WITH [NO]CHECK CHECK
-// CONSTRAINT …, NOCHECK CONSTRAINT …, CHECK CONSTRAINT ALL, and ENABLE or
-// DISABLE TRIGGER ALL or a list of triggers.
+// CONSTRAINT …, NOCHECK CONSTRAINT …, CHECK CONSTRAINT ALL, DROP of a list of
+// constraints and columns, and ENABLE or DISABLE TRIGGER ALL or a list of
+// triggers.
 function alterTable(toks) {
   const out = [];
   for (let i = 0; i < toks.length; i++) {
@@ -76,6 +77,12 @@ function alterTable(toks) {
       out.push(retyped(toks[j], T.CHECK), toks[j + 1]);
       j += 2;
       if (isType(toks[j], T.ALL)) { out.push(retyped(toks[j], T.ID)); j++; }
+    } else if (isType(toks[j], T.DROP)) {
+      const dropped = dropList(toks, j + 1);
+      if (dropped) {
+        out.push(toks[j], ...dropped.first);
+        j = dropped.end;
+      }
     } else if ((isType(toks[j], T.ENABLE) || isType(toks[j], T.DISABLE)) && isType(toks[j + 1], T.TRIGGER)) {
       out.push(toks[j], toks[j + 1]);
       j += 2;
@@ -92,6 +99,33 @@ function alterTable(toks) {
     i = j - 1;
   }
   return out;
+}
+
+// The list of ALTER TABLE … DROP starting at `i`: items `[CONSTRAINT] name` or
+// `COLUMN name` separated by commas. Returns the first item with its keyword
+// (CONSTRAINT when it has none) and the index past the list; null when the
+// list is not well formed or is one item the grammar knows as it stands.
+function dropList(toks, i) {
+  const item = (k) => {
+    const keyword = isType(toks[k], T.CONSTRAINT) || isType(toks[k], T.COLUMN) ? toks[k] : null;
+    const start = keyword ? k + 1 : k;
+    if (!isName(toks[start]) || isType(toks[start + 1], T.DOT)) return null;
+    if (!keyword && (isType(toks[start], T.CONSTRAINT) || isType(toks[start], T.COLUMN))) return null;
+    return { keyword, name: toks[start], end: start + 1 };
+  };
+  const first = item(i);
+  if (!first) return null;
+  let j = first.end;
+  let count = 1;
+  while (isType(toks[j], T.COMMA)) {
+    const next = item(j + 1);
+    if (!next) return null;
+    j = next.end;
+    count += 1;
+  }
+  if (count === 1 && first.keyword) return null;
+  const keyword = first.keyword || inserted(first.name, T.CONSTRAINT, 'CONSTRAINT');
+  return { first: [keyword, first.name], end: j };
 }
 
 // The index options of CREATE INDEX and of key constraints written without

@@ -305,3 +305,32 @@ BEGIN TRANSACTION
 GO
 COMMIT TRANSACTION
 GO
+-- version 14
+ALTER TABLE [dbo].[D住院档案] DROP CONSTRAINT [DF_D住院档案_已归档], COLUMN [已归档]
+GO
+INSERT INTO dbo.Tmp_DEF表列表 (编号, 名称) SELECT 编号, 名称 FROM dbo.DEF表列表 (HOLDLOCK TABLOCKX)
+GO
+SELECT 科室编号, SUM(金额) FROM D门诊收费 GROUP BY 科室编号 OPTION (ORDER GROUP)
+GO
+DBCC shrinkdatabase(N'his',  TRUNCATEONLY )
+GO
+DECLARE @DFname nvarchar(1000)
+SELECT @DFname = name FROM sysobjects WHERE parent_obj = OBJECT_ID('T药品卫材') AND xtype = 'D' AND name LIKE 'DF__T药品卫材__单价%'
+SET @DFname = N'Alter Table T药品卫材 Drop ' + @DFname
+exec sp_executesql @DFname
+GO
+CREATE TRIGGER 更新优惠金额 ON [dbo].[D门诊收费数据_临时] FOR INSERT AS
+BEGIN
+  PRINT ''
+END
+GO
+SELECT TOP 1000 ISNULL(M.年号, Z.年号) AS 年号, G.金额
+FROM M FULL JOIN G ON M.年号 = G.年号 FULL OUTER JOIN Z ON Z.日号 = M.日号
+ORDER BY G.年号
+GO
+SELECT 使用权 = CASE WHEN D.使用权 = -1 THEN '〖住院医生使用〗' ELSE '『' + J.名称 + '』' END
+FROM T表单列表 D LEFT OUTER JOIN D角色档案 J ON D.使用权 = J.编号
+GO
+IF NOT EXISTS (SELECT * FROM syscolumns WHERE id = OBJECT_ID('T医院资料') AND name = '医保接口')
+  ALTER TABLE T医院资料 ADD 医保接口 bit NULL
+GO
