@@ -13,13 +13,32 @@ const isWord = (tok, word) => !!tok && upper(tok) === word && tok.type !== T.SQU
   tok.type !== T.DOUBLE_QUOTE_ID && tok.type !== T.STRING;
 const isType = (tok, type) => !!tok && tok.type === type;
 
+// SQL Server's reserved words: never a name unless bracketed or quoted.
+const RESERVED = new Set(`ADD ALL ALTER AND ANY AS ASC AUTHORIZATION BACKUP BEGIN BETWEEN BREAK BROWSE BULK BY
+  CASCADE CASE CHECK CHECKPOINT CLOSE CLUSTERED COALESCE COLLATE COLUMN COMMIT COMPUTE CONSTRAINT CONTAINS
+  CONTAINSTABLE CONTINUE CONVERT CREATE CROSS CURRENT CURRENT_DATE CURRENT_TIME CURRENT_TIMESTAMP CURRENT_USER
+  CURSOR DATABASE DBCC DEALLOCATE DECLARE DEFAULT DELETE DENY DESC DISK DISTINCT DISTRIBUTED DOUBLE DROP DUMMY
+  DUMP ELSE END ERRLVL ESCAPE EXCEPT EXEC EXECUTE EXISTS EXIT FETCH FILE FILLFACTOR FOR FOREIGN FREETEXT
+  FREETEXTTABLE FROM FULL FUNCTION GOTO GRANT GROUP HAVING HOLDLOCK IDENTITY IDENTITY_INSERT IDENTITYCOL IF IN
+  INDEX INNER INSERT INTERSECT INTO IS JOIN KEY KILL LEFT LIKE LINENO LOAD NATIONAL NOCHECK NONCLUSTERED NOT
+  NULL NULLIF OF OFF OFFSETS ON OPEN OPENDATASOURCE OPENQUERY OPENROWSET OPENXML OPTION OR ORDER OUTER OVER
+  PERCENT PLAN PRECISION PRIMARY PRINT PROC PROCEDURE PUBLIC RAISERROR READ READTEXT RECONFIGURE REFERENCES
+  REPLICATION RESTORE RESTRICT RETURN REVOKE RIGHT ROLLBACK ROWCOUNT ROWGUIDCOL RULE SAVE SCHEMA SELECT
+  SESSION_USER SET SETUSER SHUTDOWN SOME STATISTICS SYSTEM_USER TABLE TEXTSIZE THEN TO TOP TRAN TRANSACTION
+  TRIGGER TRUNCATE TSEQUAL UNION UNIQUE UPDATE UPDATETEXT USE USER VALUES VARYING VIEW WAITFOR WHEN WHERE WHILE
+  WITH WRITETEXT`.split(/\s+/));
+
 // A token that can name an object or column: a plain, bracketed or quoted
-// identifier, or a word the grammar also treats as a keyword.
+// identifier, or a word that is not reserved (the grammar lexes many of
+// those as keywords).
 function isName(tok) {
   if (!tok) return false;
   if (tok.type === T.ID || tok.type === T.SQUARE_BRACKET_ID || tok.type === T.DOUBLE_QUOTE_ID) return true;
-  return /^[A-Za-z_][A-Za-z0-9_]*$/.test(tok.text || '');
+  return /^[A-Za-z_][A-Za-z0-9_]*$/.test(tok.text || '') && !RESERVED.has(upper(tok));
 }
+
+// A grantee: a name, or the role public (a reserved word).
+const isPrincipal = (tok) => isName(tok) || isWord(tok, 'PUBLIC');
 
 // The index just past a multi-part name starting at `i` (`a`, `dbo.a`,
 // `db..a`, `[dbo].[a]`), or -1 when no name starts there.
@@ -206,11 +225,11 @@ function permission(toks, i) {
 }
 
 // The index past `name (, name)*` starting at `i`, or -1.
-function nameList(toks, i) {
-  let j = skipName(toks, i);
+function nameList(toks, i, skip = skipName) {
+  let j = skip(toks, i);
   if (j < 0) return -1;
   while (isType(toks[j], T.COMMA)) {
-    const k = skipName(toks, j + 1);
+    const k = skip(toks, j + 1);
     if (k < 0) return -1;
     j = k;
   }
@@ -253,7 +272,7 @@ function permissions(toks) {
     const to = isType(toks[j], T.TO) || (!isType(t, T.GRANT) && isType(toks[j], T.FROM) && isType(t, T.REVOKE));
     if (!to) { out.push(t); continue; }
     rewritten.push(isType(toks[j], T.TO) ? toks[j] : retyped(toks[j], T.TO));
-    const end = nameList(toks, j + 1);
+    const end = nameList(toks, j + 1, (ts, k) => (isPrincipal(ts[k]) ? k + 1 : -1));
     if (end < 0) { out.push(t); continue; }
     for (let k = j + 1; k < end; k++) rewritten.push(toks[k]);
     j = end;
@@ -275,10 +294,12 @@ function notForReplication(toks) {
   return out;
 }
 
-// ROWGUIDCOL marks a uniqueidentifier column; the grammar takes it only in
-// some places of a column definition.
+// ROWGUIDCOL in a column definition marks a uniqueidentifier column; the
+// grammar takes it only in some places of the definition. (In a select list,
+// after SELECT, a comma or a point, it names a column and stays.)
+const SELECT_LIST_BEFORE = new Set([T.SELECT, T.COMMA, T.DOT, T.DISTINCT, T.ALL]);
 function rowGuidCol(toks) {
-  return toks.filter((t, i) => !(isType(t, T.ROWGUIDCOL) && i > 0 && toks[i - 1].type !== T.DOT));
+  return toks.filter((t, i) => !(isType(t, T.ROWGUIDCOL) && i > 0 && !SELECT_LIST_BEFORE.has(toks[i - 1].type)));
 }
 
 // The old outer joins `a *= b` and `a =* b` in WHERE and HAVING become `a = b`.

@@ -125,6 +125,7 @@ const BROKEN = [
   ['NOCHECK misspelt', 'ALTER TABLE t WITH NOCHEK ADD CONSTRAINT DF DEFAULT (0) FOR a', /./],
   ['WITH ROLLUP misspelt', 'SELECT a FROM t GROUP BY a WITH ROLLUPP', /./],
   ['stray comma in DROP TABLE', 'DROP TABLE a,', /./],
+  ['reserved word in a DROP TABLE list', 'DROP TABLE a, FROM', /./],
   ['stray comma in ALTER TABLE DROP', 'ALTER TABLE t DROP CONSTRAINT a,', /./],
   ['misspelt CONSTRAINT in a DROP list', 'ALTER TABLE t DROP CONSTRAINT a, CONSTRANT b', /./],
   ['unbalanced parenthesis in a key of WITH NOCHECK ADD',
