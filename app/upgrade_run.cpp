@@ -7,6 +7,25 @@
 
 namespace quenvatrix::host {
 
+namespace {
+
+// A driver may report several diagnostic records, one per line; the program's
+// error stays on one line.
+std::string OneLine(const std::string& text) {
+    std::string line;
+    for (char c : text) {
+        if (c == '\r') continue;
+        if (c == '\n') {
+            line += " / ";
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
+
+}  // namespace
+
 std::optional<std::string> CheckRequest(const UpgradeRequest& request) {
     const long first = clsUpdate::kFirstVersion;
     const long last = clsUpdate::kLastVersion;
@@ -53,7 +72,7 @@ int RunUpgrade(const UpgradeRequest& request, std::ostream& out, std::ostream& e
             component.set_pCn(OpenOdbcConnection(*request.connect));
         }
     } catch (const Error& error) {
-        err << "quenvatrix-upgrade: " << error.Description() << std::endl;
+        err << "quenvatrix-upgrade: " << OneLine(error.Description()) << std::endl;
         return 2;
     }
     const long standsAt = RunVersions(component, request, out, script.get());

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "frame/step_table.h"
+#include "quenvatrix/cls_update.h"
+#include "support/fake_connection.h"
+
+namespace quenvatrix::testing {
+namespace {
+
+struct Shown {
+    std::string text;
+    std::string title;
+};
+
+// A component on a fake connection whose messages are captured.
+class DispatcherTest : public ::testing::Test {
+protected:
+    DispatcherTest() : fake(std::make_shared<FakeConnection>()) {
+        component.SetMessageSink([this](const std::string& text, const std::string& title) {
+            shown.push_back({text, title});
+        });
+    }
+
+    void Connect() { component.set_pCn(fake); }
+
+    std::shared_ptr<FakeConnection> fake;
+    clsUpdate component;
+    std::vector<Shown> shown;
+};
+
+const char* const kTooOld = "抱歉，升级支持脚本组件程序太旧，请与供应商联系！";
+
+TEST_F(DispatcherTest, VersionsOutsideTheRangeAreRefusedWithTheWarning) {
+    Connect();
+    for (long version : {4L, 1070L, -1L, 0L, 2147483647L, -2147483647L - 1}) {
+        shown.clear();
+        EXPECT_FALSE(component.DoUpdate(version)) << version;
+        ASSERT_EQ(shown.size(), 1u) << version;
+        EXPECT_EQ(shown[0].text, kTooOld);
+        EXPECT_EQ(shown[0].title, "提示：");
+    }
+    EXPECT_TRUE(fake->Log().empty());
+}
+
+TEST_F(DispatcherTest, VersionsWithoutAStepOrWithAnEmptyStepPassWithoutAConnection) {
+    for (long version : {311L, 512L, 543L, 651L, 652L, 653L, 654L, 735L}) {
+        EXPECT_TRUE(component.DoUpdate(version)) << version;
+    }
+    EXPECT_TRUE(shown.empty());
+    Connect();
+    for (long version : {311L, 512L, 543L, 651L, 652L, 653L, 654L, 735L}) {
+        EXPECT_TRUE(component.DoUpdate(version)) << version;
+    }
+    EXPECT_TRUE(fake->Log().empty());
+}
+
+TEST_F(DispatcherTest, AVersionWhoseStepIsNotInTheBuildFailsNamingIt) {
+    Connect();
+    for (const StepEntry& entry : StepTable()) {
+        if (entry.kind != StepKind::Unbuilt) continue;
+        shown.clear();
+        EXPECT_FALSE(component.DoUpdate(entry.version));
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_NE(shown[0].text.find(StepName(entry.version)), std::string::npos) << shown[0].text;
+        EXPECT_EQ(shown[0].title, "提示：");
+    }
+    EXPECT_TRUE(fake->Log().empty());
+}
+
+TEST_F(DispatcherTest, TheTableNamesEveryVersionInOrder) {
+    const auto table = StepTable();
+    ASSERT_EQ(table.size(), 1065u);
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const StepEntry& entry = table[i];
+        ASSERT_EQ(entry.version, static_cast<long>(i) + 5);
+        const bool noStep = entry.version == 311 || entry.version == 512;
+        EXPECT_EQ(entry.kind == StepKind::None, noStep) << entry.version;
+        if (entry.kind == StepKind::Step || entry.kind == StepKind::Public) {
+            EXPECT_EQ(std::string(entry.name), StepName(entry.version));
+            EXPECT_EQ(entry.kind == StepKind::Public, entry.version == 75) << entry.version;
+        }
+    }
+    for (long version : {543L, 651L, 652L, 653L, 654L, 735L}) {
+        EXPECT_EQ(StepFor(version).kind, StepKind::Empty) << version;
+    }
+}
+
+TEST(VersionCheck, OnlyTheLastVersionIsTheComponentsLast) {
+    clsUpdate component;
+    EXPECT_TRUE(component.Do版本校对(1069));
+    for (std::int16_t version : {1068, 0, 1070, -1, 5}) EXPECT_FALSE(component.Do版本校对(version)) << version;
+}
+
+}  // namespace
+}  // namespace quenvatrix::testing
