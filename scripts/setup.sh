@@ -15,5 +15,9 @@ if ((${#missing[@]})); then
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 if ! command -v npm >/dev/null 2>&1; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
   apt-get install -y -qq --no-install-recommends npm
 fi
+# The T-SQL check's npm packages, from its lockfile (tools/tsql-check/node_modules).
+bash "$(dirname "$0")/../tools/tsql-check/install.sh"
