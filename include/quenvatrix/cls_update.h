@@ -13,6 +13,7 @@
 namespace quenvatrix {
 
 class StepContext;
+struct StepEntry;
 
 // What the user is shown: a text under a title, with the exclamation icon and
 // one OK button. The default sink writes "title text" as one line to stderr.
@@ -63,6 +64,7 @@ public:
 
 private:
     friend class StepContext;
+    friend bool RunStepEntry(clsUpdate& component, const StepEntry& entry);
     struct State;
 
     void ShowMessage(const std::string& text);

@@ -63,35 +63,39 @@ bool clsUpdate::DoUpdate(long vInt) {
         ShowMessage(kVersionNotAcceptedText);
         return false;
     }
+    return RunStepEntry(*this, StepFor(vInt));
+}
+
+bool RunStepEntry(clsUpdate& component, const StepEntry& entry) {
+    clsUpdate::State& state = *component.state_;
     try {
-        const StepEntry& entry = StepFor(vInt);
         switch (entry.kind) {
             case StepKind::None:
                 break;
             case StepKind::Unbuilt:
-                throw UnbuiltStep(vInt);
+                throw UnbuiltStep(entry.version);
             case StepKind::Public:
-                Update_75_To_76();
+                component.Update_75_To_76();
                 break;
             case StepKind::Step:
             case StepKind::Empty: {
-                StepContext context(*this);
+                StepContext context(component);
                 entry.function(context);
                 break;
             }
         }
-        if (!state_->err.HasDescription()) return true;
+        if (!state.err.HasDescription()) return true;
     } catch (const Error& error) {
-        state_->err.Set(error.Number(), error.Description());
+        state.err.Set(error.Number(), error.Description());
     } catch (const std::exception& error) {
-        state_->err.Set(error_number::kInvalidCall, error.what());
+        state.err.Set(error_number::kInvalidCall, error.what());
     }
     // Failure path. What goes wrong here (the rollback failing) reaches the caller.
-    if (state_->blnInTrans) {
-        state_->pCn->RollbackTrans();
-        state_->blnInTrans = false;
+    if (state.blnInTrans) {
+        state.pCn->RollbackTrans();
+        state.blnInTrans = false;
     }
-    ShowMessage(state_->err.description);
+    component.ShowMessage(state.err.description);
     return false;
 }
 

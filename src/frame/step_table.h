@@ -6,6 +6,7 @@
 namespace quenvatrix {
 
 class StepContext;
+class clsUpdate;
 using StepFunction = void (*)(StepContext&);
 
 enum class StepKind {
@@ -28,6 +29,11 @@ std::span<const StepEntry> StepTable();
 
 // The entry for a version inside 5..1069.
 const StepEntry& StepFor(long version);
+
+// Runs one entry of the table as DoUpdate does once the version is accepted:
+// the step, then the success test, or the failure path (rollback of an open
+// transaction, the message under "提示：") and False.
+bool RunStepEntry(clsUpdate& component, const StepEntry& entry);
 
 // Update_<n>_To_<n+1>.
 std::string StepName(long version);

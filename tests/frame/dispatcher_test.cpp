@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "frame/step_context.h"
 #include "frame/step_table.h"
 #include "quenvatrix/cls_update.h"
 #include "support/fake_connection.h"
@@ -87,6 +89,81 @@ TEST_F(DispatcherTest, TheTableNamesEveryVersionInOrder) {
     for (long version : {543L, 651L, 652L, 653L, 654L, 735L}) {
         EXPECT_EQ(StepFor(version).kind, StepKind::Empty) << version;
     }
+}
+
+TEST_F(DispatcherTest, AStepEndsAtItsFirstFailingStatementAndReportsTheProvidersMessage) {
+    Connect();
+    fake->FailNth(3, "列名 '到期报警提前' 无效。");
+    EXPECT_FALSE(component.DoUpdate(5));
+    const auto sent = fake->Executed();
+    ASSERT_EQ(sent.size(), 3u);  // the first two stay applied; nothing follows the failure
+    EXPECT_NE(sent[1].find("到期报警提前"), std::string::npos);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "列名 '到期报警提前' 无效。");
+    EXPECT_EQ(shown[0].title, "提示：");
+    EXPECT_EQ(fake->CountOf(Sent::Kind::Rollback), 0);
+}
+
+TEST_F(DispatcherTest, AStepOnNoConnectionFailsAtItsFirstStatement) {
+    EXPECT_FALSE(component.DoUpdate(5));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_FALSE(shown[0].text.empty());
+}
+
+// Steps made up for the dispatcher's rules.
+void IgnoresAFailureAndLeavesItPending(StepContext& ctx) { ctx.ExecuteIgnoringErrors("SELECT 1/0"); }
+void IgnoresAFailureAndClearsIt(StepContext& ctx) {
+    ctx.ExecuteIgnoringErrors("SELECT 1/0");
+    ctx.ClearError();
+    ctx.Execute("SELECT 2");
+}
+void FailsInsideItsTransaction(StepContext& ctx) {
+    ctx.Execute("SELECT 1");
+    ctx.BeginTrans();
+    ctx.SetInTrans(true);
+    ctx.Execute("SELECT 1/0");
+    ctx.CommitTrans();
+    ctx.SetInTrans(false);
+}
+void FailsOutsideATransaction(StepContext& ctx) { ctx.Execute("SELECT 1/0"); }
+void ThrowsSomethingElse(StepContext&) { throw std::out_of_range("index out of range"); }
+
+StepEntry Made(StepFunction function) { return StepEntry{900, StepKind::Step, function, "made"}; }
+
+TEST_F(DispatcherTest, AnIgnoredErrorStillPendingWhenTheStepReturnsFailsIt) {
+    Connect();
+    fake->FailWhenContains("1/0", "遇到以零作除数错误。");
+    EXPECT_FALSE(RunStepEntry(component, Made(&IgnoresAFailureAndLeavesItPending)));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "遇到以零作除数错误。");
+
+    shown.clear();
+    fake->ClearLog();
+    EXPECT_TRUE(RunStepEntry(component, Made(&IgnoresAFailureAndClearsIt)));
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(fake->Executed(), (std::vector<std::string>{"SELECT 1/0", "SELECT 2"}));
+    EXPECT_EQ(fake->CountOf(Sent::Kind::Remark), 1);  // the ignored statement is marked as such
+}
+
+TEST_F(DispatcherTest, AFailureInsideAFlaggedTransactionIsRolledBackOnce) {
+    Connect();
+    fake->FailWhenContains("1/0", "遇到以零作除数错误。");
+    EXPECT_FALSE(RunStepEntry(component, Made(&FailsInsideItsTransaction)));
+    EXPECT_EQ(fake->CountOf(Sent::Kind::Rollback), 1);
+    EXPECT_EQ(fake->CountOf(Sent::Kind::Commit), 0);
+    EXPECT_EQ(fake->Log().back().kind, Sent::Kind::Rollback);
+
+    // The flag was cleared with the rollback: the next failure rolls nothing back.
+    EXPECT_FALSE(RunStepEntry(component, Made(&FailsOutsideATransaction)));
+    EXPECT_EQ(fake->CountOf(Sent::Kind::Rollback), 1);
+    EXPECT_EQ(shown.size(), 2u);
+}
+
+TEST_F(DispatcherTest, AnyOtherExceptionOfAStepIsReportedAsItsFailure) {
+    Connect();
+    EXPECT_FALSE(RunStepEntry(component, Made(&ThrowsSomethingElse)));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "index out of range");
 }
 
 TEST(VersionCheck, OnlyTheLastVersionIsTheComponentsLast) {
