@@ -57,7 +57,7 @@ FROM dbo.ALL住院档案 DA
     INNER JOIN dbo.T科室档案 DK ON DA.当前科室 = DK.编号
     INNER JOIN dbo.T床位档案 T床位档案_1 ON DA.当前床位 = T床位档案_1.编号
     LEFT OUTER JOIN dbo.T员工档案 JB ON DA.入院经办人 = JB.编号
-    LEFT OUTER JOIN dbo.T员工档案 LS ON DA.临时医师 = LS.编号
+    LEFT JOIN dbo.T员工档案 LS ON DA.临时医师 = LS.编号
 )");
 }
 

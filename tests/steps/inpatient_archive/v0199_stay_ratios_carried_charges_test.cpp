@@ -100,6 +100,27 @@ TEST(Versions199And200, StayColumnsReachTwinUnionAndStayView) {
     }
 }
 
+// The stay view of versions 199 and 200 is the text of version 191 with the
+// new stay columns appended to its select list, nothing else changed.
+TEST(Versions199And200, StayViewIsTheEarlierTextWithTheNewColumnsAppended) {
+    std::string earlier;
+    for (const std::string& sql : RunStep(191)) {
+        if (sql.rfind("ALTER VIEW dbo.VJ住院档案", 0) == 0) earlier = sql;
+    }
+    ASSERT_FALSE(earlier.empty());
+    const auto from = earlier.find("\r\nFROM ");
+    ASSERT_NE(from, std::string::npos);
+
+    const std::vector<std::pair<int, std::string>> cases = {{199, ", DA.重病比例"},
+                                                            {200, ", DA.重病比例, DA.上次累计住院费"}};
+    for (const auto& [version, tail] : cases) {
+        SCOPED_TRACE(version);
+        std::string expected = earlier;
+        expected.insert(from, tail);
+        EXPECT_EQ(RunStep(version).back(), expected);
+    }
+}
+
 TEST(Version201, PricingListEndsWithTheRuralSchemeCode) {
     const auto sent = RunStep(201);
     ASSERT_EQ(sent.size(), 3u);
