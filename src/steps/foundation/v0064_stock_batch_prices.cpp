@@ -5,11 +5,12 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
+#include "steps/catalogue_rows.h"
 #include "steps/foundation/v0064_texts.h"
 
 namespace quenvatrix::steps {
 
-using v0064::ReportColumn;
+using rows::ReportColumnValuesNoSpace;
 
 namespace {
 
@@ -135,16 +136,16 @@ void Update_64_To_65(StepContext& ctx) {
 
     // 11. The columns of report 277, anew.
     ctx.Execute("DELETE FROM F报表格式 WHERE 表编号=277");
-    ctx.Execute(ReportColumn("277,'生产批号','生产批号',3,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("277,'单价','单价',7,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("277,'编号','编号',1,0,1000,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("277,'生产厂商','生产厂商',5,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("277,'单位','单位',6,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("277,'规格','规格',4,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("277,'药品名称','药品名称',2,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("277,'数量','数量',8,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("277,'金额','金额',9,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("277,'保险类别','保险类别',10,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("277,'生产批号','生产批号',3,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("277,'单价','单价',7,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("277,'编号','编号',1,0,1000,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("277,'生产厂商','生产厂商',5,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("277,'单位','单位',6,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("277,'规格','规格',4,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("277,'药品名称','药品名称',2,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("277,'数量','数量',8,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("277,'金额','金额',9,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("277,'保险类别','保险类别',10,0,1000,'L',0,'S',-1,'C'"));
 
     // 12. Batch numbers on return lines and inpatient prescription lines.
     ctx.Execute("ALTER TABLE D门诊退药数据 ADD 生产批号 varchar(15)");

@@ -4,34 +4,6 @@
 
 namespace quenvatrix::steps::v0064 {
 
-std::string ReportColumn(std::string_view values) {
-    std::string sql =
-        "INSERT INTO F报表格式(表编号,字段名称,显示标题,序号,此列屏蔽,显示长度,对齐方式,此列必选,数据类型,统计结果,"
-        "表头对齐) VALUES (";
-    sql += values;
-    sql += ")";
-    return sql;
-}
-
-std::string ReportRow(std::string_view values) {
-    std::string sql =
-        "INSERT INTO F报表列表(编号,名称,模式,备注,strSQL,状态,隶属分类,制表人,制表日期,数据源,数据源类型,主键标题,"
-        "主键查询,序号,默认时段,查询条件) VALUES (";
-    sql += values;
-    sql += ")";
-    return sql;
-}
-
-std::string PlainListReport(int number, std::string_view name, std::string_view madeOn) {
-    std::string values = std::to_string(number);
-    values += ",'";
-    values += name;
-    values += "','N',' ',' ','U',0,'','";
-    values += madeOn;
-    values += "','','','','',0,'D',' '";
-    return ReportRow(values);
-}
-
 std::string ShortageReport() {
     return Lines(R"(
 ALTER FUNCTION dbo.Do库存缺货统计 (@vKey nvarchar(4))

@@ -4,11 +4,12 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
+#include "steps/catalogue_rows.h"
 #include "steps/foundation/v0064_texts.h"
 
 namespace quenvatrix::steps {
 
-using v0064::ReportColumn;
+using rows::ReportColumnValuesNoSpace;
 
 namespace {
 
@@ -123,9 +124,9 @@ void Update_71_To_72(StepContext& ctx) {
 
     // 2. Member price and member sales amount in list 21 and form 102; the
     //    trading partner in form 102's header.
-    ctx.Execute(ReportColumn("21,'会员售价','会员售价',112,0,1000,'L',0,'J',-1,'C'"));
-    ctx.Execute(ReportColumn("102,'会员售价','会员售价',112,0,1000,'L',0,'J',-1,'C'"));
-    ctx.Execute(ReportColumn("102,'会员销售金额','会员销售金额',112,0,1000,'L',0,'E',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("21,'会员售价','会员售价',112,0,1000,'L',0,'J',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("102,'会员售价','会员售价',112,0,1000,'L',0,'J',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("102,'会员销售金额','会员销售金额',112,0,1000,'L',0,'E',-1,'C'"));
     ctx.Execute("INSERT INTO T单据格式 VALUES (102,'会员售价',0,0,0,0)");
     ctx.Execute("INSERT INTO T单据格式 VALUES (102,'会员销售金额',0,0,0,0)");
     ctx.Execute("INSERT INTO T单据头格式 VALUES (102,3,'客商单位','往来单位[&3]：','C','S',1,0)");

@@ -5,25 +5,26 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
+#include "steps/catalogue_rows.h"
 #include "steps/foundation/v0064_texts.h"
 
 namespace quenvatrix::steps {
 
-using v0064::ReportColumn;
+using rows::ReportColumnValuesNoSpace;
 
 void Update_72_To_73(StepContext& ctx) {
-    ctx.Execute(ReportColumn("200,'会员售价','会员售价',200,0,1000,'L',0,'J',-1,'C'"));
-    ctx.Execute(ReportColumn("200,'会员售价总额','会员售价总额',201,0,1000,'L',0,'E',0,'C'"));
-    ctx.Execute(ReportColumn("102,'零售价格','零售价格',102,0,1000,'L',0,'J',0,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("200,'会员售价','会员售价',200,0,1000,'L',0,'J',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("200,'会员售价总额','会员售价总额',201,0,1000,'L',0,'E',0,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("102,'零售价格','零售价格',102,0,1000,'L',0,'J',0,'C'"));
     ctx.Execute("INSERT INTO T单据格式 VALUES (102,'零售价格',0,0,0,0)");
 }
 
 void Update_73_To_74(StepContext& ctx) {
-    ctx.Execute(ReportColumn("102,'销售金额','零售金额',102,0,1000,'L',0,'E',0,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("102,'销售金额','零售金额',102,0,1000,'L',0,'E',0,'C'"));
     ctx.Execute("INSERT INTO T单据格式 VALUES (102,'销售金额',0,0,0,0)");
-    ctx.Execute(ReportColumn("103,'销售金额','零售金额',103,0,1000,'L',0,'E',0,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("103,'销售金额','零售金额',103,0,1000,'L',0,'E',0,'C'"));
     ctx.Execute("INSERT INTO T单据格式 VALUES (103,'销售金额',0,0,0,0)");
-    ctx.Execute(ReportColumn("103,'零售价格','零售价格',103,0,1000,'L',0,'J',0,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("103,'零售价格','零售价格',103,0,1000,'L',0,'J',0,'C'"));
     ctx.Execute("INSERT INTO T单据格式 VALUES (103,'零售价格',0,0,0,0)");
 }
 
@@ -40,21 +41,21 @@ void Update_74_To_75(StepContext& ctx) {
     ctx.Execute("ALTER TABLE D住院附件 ADD 申请时间 datetime");
 
     // 3.
-    ctx.Execute(ReportColumn("321,'使用权','使用权',200,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("321,'使用权','使用权',200,0,1000,'L',0,'S',-1,'C'"));
 
     // 4. Report 323, the request forms of inpatients.
-    ctx.Execute(v0064::PlainListReport(323, "住院检查表单列表", "2005-1-14 22:13:00"));
-    ctx.Execute(ReportColumn("323,'病人科室','病人科室',3,0,1065,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("323,'病人姓名','病人姓名',2,0,1125,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("323,'性别','性别',5,0,540,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("323,'表单名称','表单名称',6,0,1770,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("323,'申请人','申请人',7,0,1065,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("323,'申请时间','申请时间',8,0,1650,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("323,'病人床位','病人床位',4,0,1260,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("323,'住院编号','住院编号',1,0,855,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("323,'入院时间','入院时间',9,0,1875,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("323,'病情诊断','病情诊断',10,0,2925,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("323,'住院医师','住院医师',11,0,975,'L',0,'S',-1,'C'"));
+    ctx.Execute(rows::PlainListReport(323, "住院检查表单列表", "2005-1-14 22:13:00"));
+    ctx.Execute(ReportColumnValuesNoSpace("323,'病人科室','病人科室',3,0,1065,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("323,'病人姓名','病人姓名',2,0,1125,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("323,'性别','性别',5,0,540,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("323,'表单名称','表单名称',6,0,1770,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("323,'申请人','申请人',7,0,1065,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("323,'申请时间','申请时间',8,0,1650,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("323,'病人床位','病人床位',4,0,1260,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("323,'住院编号','住院编号',1,0,855,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("323,'入院时间','入院时间',9,0,1875,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("323,'病情诊断','病情诊断',10,0,2925,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("323,'住院医师','住院医师',11,0,975,'L',0,'S',-1,'C'"));
 
     // 5.
     ctx.Execute(Lines(R"(
@@ -74,12 +75,12 @@ WHERE B.使用权 > 0
 
 void Update_75_To_76(StepContext& ctx) {
     // 1.
-    ctx.Execute(ReportColumn("317,'编码','编码',200,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("28,'会员金额','会员金额',200,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("28,'核算科室','核算科室',200,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("317,'应收款','应收款',200,0,1000,'L',0,'E',0,'C'"));
-    ctx.Execute(ReportColumn("317,'信誉上限','信誉上限',200,0,1000,'L',0,'E',-1,'C'"));
-    ctx.Execute(ReportColumn("219,'会员价格','会员价格',200,0,1000,'L',0,'E',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("317,'编码','编码',200,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("28,'会员金额','会员金额',200,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("28,'核算科室','核算科室',200,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("317,'应收款','应收款',200,0,1000,'L',0,'E',0,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("317,'信誉上限','信誉上限',200,0,1000,'L',0,'E',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("219,'会员价格','会员价格',200,0,1000,'L',0,'E',-1,'C'"));
 
     // 2. The accounting department of outpatient items.
     ctx.Execute("ALTER TABLE T门诊项目 ADD 核算科室 varchar(4)");

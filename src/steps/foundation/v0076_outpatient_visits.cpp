@@ -5,11 +5,12 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
+#include "steps/catalogue_rows.h"
 #include "steps/foundation/v0064_texts.h"
 
 namespace quenvatrix::steps {
 
-using v0064::ReportColumn;
+using rows::ReportColumnValuesNoSpace;
 
 void Update_76_To_77(StepContext& ctx) {
     // 1. Outpatient visits.
@@ -73,19 +74,19 @@ WHERE B.使用权 > 0
 )"));
 
     // 5. Report 324 and its columns.
-    ctx.Execute(v0064::PlainListReport(324, "门诊检查表单列表", "2005-1-22 12:05:00"));
-    ctx.Execute(ReportColumn("324,'门诊ID','门诊ID',-200,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("324,'门诊医生','门诊医生',1,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("324,'填写人','填写人',1,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("324,'表单备注','表单备注',1,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("324,'性别','性别',1,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("324,'病人姓名','病人姓名',-180,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("324,'表单名称','表单名称',1,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("324,'申请人','申请人',1,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("324,'申请时间','申请时间',1,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("324,'就诊时间','就诊时间',1,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("324,'病情诊断','病情诊断',1,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("324,'年龄','年龄',1,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(rows::PlainListReport(324, "门诊检查表单列表", "2005-1-22 12:05:00"));
+    ctx.Execute(ReportColumnValuesNoSpace("324,'门诊ID','门诊ID',-200,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("324,'门诊医生','门诊医生',1,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("324,'填写人','填写人',1,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("324,'表单备注','表单备注',1,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("324,'性别','性别',1,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("324,'病人姓名','病人姓名',-180,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("324,'表单名称','表单名称',1,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("324,'申请人','申请人',1,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("324,'申请时间','申请时间',1,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("324,'就诊时间','就诊时间',1,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("324,'病情诊断','病情诊断',1,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("324,'年龄','年龄',1,0,1000,'L',0,'S',-1,'C'"));
 }
 
 void Update_77_To_78(StepContext& ctx) { ctx.Execute("ALTER TABLE D划价单 ADD 门诊ID int"); }

@@ -4,11 +4,11 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
-#include "steps/foundation/v0064_texts.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
-using v0064::ReportColumn;
+using rows::ReportColumnValuesNoSpace;
 
 void Update_81_To_82(StepContext& ctx) {
     ctx.Execute(Lines(R"(
@@ -17,14 +17,14 @@ AS
 SELECT D.门诊ID, D.病人姓名, D.性别, D.年龄, D.发生时间, T.名称 AS 处方医生, D.病情诊断
 FROM dbo.D门诊病历 D INNER JOIN dbo.T员工档案 T ON D.处方医生 = T.编号
 )"));
-    ctx.Execute(v0064::PlainListReport(325, "门诊病人档案", "2005-1-31 1:17:00"));
-    ctx.Execute(ReportColumn("325,'门诊ID','门诊ID',1,0,1215,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("325,'病人姓名','病人姓名',2,0,1440,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("325,'性别','性别',3,0,600,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("325,'年龄','年龄',4,0,525,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("325,'发生时间','发生时间',5,0,1695,'L',0,'T',-1,'C'"));
-    ctx.Execute(ReportColumn("325,'病情诊断','病情诊断',7,0,3810,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("325,'处方医生','处方医生',6,0,1005,'L',0,'S',-1,'C'"));
+    ctx.Execute(rows::PlainListReport(325, "门诊病人档案", "2005-1-31 1:17:00"));
+    ctx.Execute(ReportColumnValuesNoSpace("325,'门诊ID','门诊ID',1,0,1215,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("325,'病人姓名','病人姓名',2,0,1440,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("325,'性别','性别',3,0,600,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("325,'年龄','年龄',4,0,525,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("325,'发生时间','发生时间',5,0,1695,'L',0,'T',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("325,'病情诊断','病情诊断',7,0,3810,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("325,'处方医生','处方医生',6,0,1005,'L',0,'S',-1,'C'"));
 }
 
 void Update_82_To_83(StepContext& ctx) {
@@ -78,16 +78,16 @@ FROM dbo.T电子处方
 )"));
 
     // 4. Report 326. The third column's field name carries a trailing blank.
-    ctx.Execute(v0064::PlainListReport(326, "电子处方列表", "2005-1-31 13:28:00"));
-    ctx.Execute(ReportColumn("326,'编号','编号',1,0,887.04,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("326,'名称','名称',2,0,2206.08,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("326,'拼音简码 ','拼音简码',4,0,1036.8,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("326,'备注','备注',5,0,1002.24,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("326,'编码','编码',3,0,1002.24,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("326,'五笔简码','五笔简码',6,0,1082.88,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("326,'药品种数','药品种数',7,0,1111.68,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("326,'有效状态','有效状态',8,0,1111.68,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("326,'处方类型','处方类型',9,0,1002.24,'L',0,'S',-1,'C'"));
+    ctx.Execute(rows::PlainListReport(326, "电子处方列表", "2005-1-31 13:28:00"));
+    ctx.Execute(ReportColumnValuesNoSpace("326,'编号','编号',1,0,887.04,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("326,'名称','名称',2,0,2206.08,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("326,'拼音简码 ','拼音简码',4,0,1036.8,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("326,'备注','备注',5,0,1002.24,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("326,'编码','编码',3,0,1002.24,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("326,'五笔简码','五笔简码',6,0,1082.88,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("326,'药品种数','药品种数',7,0,1111.68,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("326,'有效状态','有效状态',8,0,1111.68,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("326,'处方类型','处方类型',9,0,1002.24,'L',0,'S',-1,'C'"));
 
     // 5. Usage notes on prescription lines.
     ctx.Execute("ALTER TABLE D划价数据 ADD 使用说明 nvarchar(60)");

@@ -7,11 +7,11 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
-#include "steps/foundation/v0064_texts.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
-using v0064::ReportColumn;
+using rows::ReportColumnValuesNoSpace;
 
 namespace {
 
@@ -84,11 +84,11 @@ CREATE TABLE [dbo].[T汇总科目] (
 )"));
 
     // 2. Their list, report 327.
-    ctx.Execute(v0064::PlainListReport(327, "汇总科目列表", "2005-2-24 10:45:00"));
-    ctx.Execute(ReportColumn("327,'编号','编号',1,0,1035,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("327,'名称','名称',2,0,1980,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("327,'编码','编码',3,0,1245,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("327,'备注','备注',4,0,4965,'L',0,'S',-1,'C'"));
+    ctx.Execute(rows::PlainListReport(327, "汇总科目列表", "2005-2-24 10:45:00"));
+    ctx.Execute(ReportColumnValuesNoSpace("327,'编号','编号',1,0,1035,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("327,'名称','名称',2,0,1980,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("327,'编码','编码',3,0,1245,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("327,'备注','备注',4,0,4965,'L',0,'S',-1,'C'"));
 
     // 3. The summary subject of outpatient items.
     ctx.Execute("ALTER TABLE T门诊项目 ADD 汇总科目 varchar(4)");
@@ -100,8 +100,8 @@ M.编码, M.同票项目, M.标准金额, M.优惠金额, M.打印名称, M.会�
 FROM dbo.T门诊项目 M LEFT OUTER JOIN dbo.T科室档案 K ON M.核算科室 = K.编号
 LEFT OUTER JOIN dbo.T汇总科目 H ON M.汇总科目 = H.编号
 )"));
-    ctx.Execute(ReportColumn("28,'汇总科目','汇总科目',111,0,1035,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("219,'汇总科目','汇总科目',111,0,1035,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("28,'汇总科目','汇总科目',111,0,1035,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("219,'汇总科目','汇总科目',111,0,1035,'L',0,'S',-1,'C'"));
 
     // 4. The summary subject of inpatient items.
     ctx.Execute("ALTER TABLE T住院项目 ADD 汇总科目 varchar(4)");

@@ -7,17 +7,15 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
+#include "steps/catalogue_rows.h"
 #include "steps/foundation/v0087_reissued_objects.h"
 
 namespace quenvatrix::steps {
 
+using rows::ReportColumnValues;
+using rows::ReportValues;
+
 namespace {
-
-const std::string kReportColumn =
-    "INSERT INTO F报表格式 (表编号,字段名称,显示标题,序号,此列屏蔽,显示长度,对齐方式,此列必选,数据类型,统计结果,表头对齐) VALUES ";
-
-const std::string kReport =
-    "INSERT INTO F报表列表 (编号,名称,模式,备注,strSQL,状态,隶属分类,制表人,制表日期,数据源,数据源类型,主键标题,主键查询,序号,默认时段,查询条件) VALUES ";
 
 // VJ住院项目 as versions 98 and 99 issue it: the accounting department's name
 // last.
@@ -110,29 +108,29 @@ SELECT A.编号, A.名称, A.拼音简码, A.所属类型, A.所属类, A.收费
 FROM dbo.T住院项目 A LEFT JOIN
     dbo.T汇总科目 B ON A.汇总科目 = B.编号
 )"));
-    ctx.Execute(kReportColumn + "(219,'保险类别','保险类别',100,0,1000,'L',0,'S',-1,'C')");
+    ctx.Execute(ReportColumnValues("219,'保险类别','保险类别',100,0,1000,'L',0,'S',-1,'C'"));
 }
 
 void Update_97_To_98(StepContext& ctx) {
     ctx.Execute(Do已出院病人项目列表("CREATE"));
-    ctx.Execute(kReport +
-                "(328,'已出院病人项目类别汇总表','N',' ',' ','U',12,'','2004-5-10 16:29:00','Do已出院病人项目列表','FUN',"
-                "'主治医师：','Select 编号,名称 From T员工档案 Where 医生=''是''',0,'D',' ')");
-    ctx.Execute(kReportColumn + "(328,'项目名称','项目名称',2,0,1380,'L',1,'S',-1,'C')");
-    ctx.Execute(kReportColumn + "(328,'次数','次数',3,0,720,'R',1,'N',0,'C')");
-    ctx.Execute(kReportColumn + "(328,'数量','数量',4,0,1065,'R',1,'N',0,'C')");
-    ctx.Execute(kReportColumn + "(328,'金额','金额',5,0,1875,'R',1,'E',0,'C')");
+    ctx.Execute(ReportValues(
+        "328,'已出院病人项目类别汇总表','N',' ',' ','U',12,'','2004-5-10 16:29:00','Do已出院病人项目列表','FUN',"
+        "'主治医师：','Select 编号,名称 From T员工档案 Where 医生=''是''',0,'D',' '"));
+    ctx.Execute(ReportColumnValues("328,'项目名称','项目名称',2,0,1380,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValues("328,'次数','次数',3,0,720,'R',1,'N',0,'C'"));
+    ctx.Execute(ReportColumnValues("328,'数量','数量',4,0,1065,'R',1,'N',0,'C'"));
+    ctx.Execute(ReportColumnValues("328,'金额','金额',5,0,1875,'R',1,'E',0,'C'"));
 }
 
 void Update_98_To_99(StepContext& ctx) {
     ctx.Execute(Do已出院病人项目列表("ALTER"));
     ctx.Execute("ALTER TABLE T住院项目 ADD 核算科室 varchar(4)");
     ctx.Execute(AlterVJ住院项目WithAccountingDepartment());
-    ctx.Execute(kReportColumn + "(219,'核算科室','核算科室',2,0,1380,'L',1,'S',-1,'C')");
+    ctx.Execute(ReportColumnValues("219,'核算科室','核算科室',2,0,1380,'L',1,'S',-1,'C'"));
     ctx.Execute("ALTER TABLE D销售调价列表 ADD 调价数量 numeric(18, 5) DEFAULT 0");
-    ctx.Execute(kReportColumn + "(254,'调价差额','调价差额',200,0,1380,'L',1,'E',0,'R')");
-    ctx.Execute(kReportColumn + "(254,'调价数量','调价数量',200,0,1380,'L',1,'N',0,'R')");
-    ctx.Execute(kReportColumn + "(254,'调价总差额','调价总差额',200,0,1380,'L',1,'E',0,'R')");
+    ctx.Execute(ReportColumnValues("254,'调价差额','调价差额',200,0,1380,'L',1,'E',0,'R'"));
+    ctx.Execute(ReportColumnValues("254,'调价数量','调价数量',200,0,1380,'L',1,'N',0,'R'"));
+    ctx.Execute(ReportColumnValues("254,'调价总差额','调价总差额',200,0,1380,'L',1,'E',0,'R'"));
     ctx.Execute(AlterDo调价明细列表());
 
     // The inpatient source now takes the charge line's own accounting
@@ -217,7 +215,7 @@ Where A.过单日期 Between @vBegin And @vEnd And (SK.编号 = @vKey Or @vKey =
 )
 )"));
 
-    ctx.Execute(kReportColumn + "(221,'病人欠款','病人欠款',100,0,1000,'L',0,'E',0,'C')");
+    ctx.Execute(ReportColumnValues("221,'病人欠款','病人欠款',100,0,1000,'L',0,'E',0,'C'"));
     ctx.Execute(v0087::AlterDo住院结帐列表());
     ctx.Execute("INSERT INTO F报表列表 (编号,名称,模式) VALUES (329,'综合报表','N')");
     ctx.Execute("INSERT INTO T综合选项 (编码,名称,类别) VALUES ('01','自费医疗','病人类型')");
@@ -251,11 +249,11 @@ Group By A.序号, A.处方编号, A.退药时间, Y.名称, F.病人姓名, K.�
 )
 )"));
 
-    ctx.Execute(kReportColumn + "(276,'原收款时间','原收款时间',100,0,1000,'L',0,'D',-1,'C')");
+    ctx.Execute(ReportColumnValues("276,'原收款时间','原收款时间',100,0,1000,'L',0,'D',-1,'C'"));
     ctx.Execute("ALTER TABLE D销售调价列表 ADD 存放位置 varchar(4)");
     ctx.Execute("ALTER TABLE D销售调价列表 ADD 生产批号 varchar(15)");
     ctx.Execute(AlterDo调价明细列表WithStore());
-    ctx.Execute(kReportColumn + "(254,'存放位置','存放位置',100,0,1000,'L',0,'S',-1,'C')");
+    ctx.Execute(ReportColumnValues("254,'存放位置','存放位置',100,0,1000,'L',0,'S',-1,'C'"));
 }
 
 }  // namespace quenvatrix::steps

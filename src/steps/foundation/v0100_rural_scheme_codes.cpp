@@ -7,17 +7,15 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
+#include "steps/catalogue_rows.h"
 #include "steps/foundation/v0087_reissued_objects.h"
 
 namespace quenvatrix::steps {
 
+using rows::ReportColumnValues;
+using rows::ReportValues;
+
 namespace {
-
-const std::string kReportColumn =
-    "INSERT INTO F报表格式 (表编号,字段名称,显示标题,序号,此列屏蔽,显示长度,对齐方式,此列必选,数据类型,统计结果,表头对齐) VALUES ";
-
-const std::string kReport =
-    "INSERT INTO F报表列表 (编号,名称,模式,备注,strSQL,状态,隶属分类,制表人,制表日期,数据源,数据源类型,主键标题,主键查询,序号,默认时段,查询条件) VALUES ";
 
 // Inpatient stays with the names behind their codes. A stay without its
 // admission or current department or bed, or without its physician, is not
@@ -203,31 +201,31 @@ Group By B.编号, B.名称
 )
 )"));
 
-    ctx.Execute(kReport +
-                "(330,'药品调拨汇总表','N','',' ','U',14,'系统管理员','2004-1-17','Do调拨汇总表','FUN',"
-                "'收货仓库：','Select 编号,名称 From T库房药房',0,'D',' ')");
-    ctx.Execute(kReport +
-                "(331,'门诊转入汇总表','N',' ',' ','U',15,'系统管理员','2004-4-27 9:22:00','Do门诊转入汇总表','FUN',"
-                "'门诊医生：','Select 编号,名称 From T员工档案 Where 医生=''是''',0,'M',' ')");
+    ctx.Execute(ReportValues(
+        "330,'药品调拨汇总表','N','',' ','U',14,'系统管理员','2004-1-17','Do调拨汇总表','FUN',"
+        "'收货仓库：','Select 编号,名称 From T库房药房',0,'D',' '"));
+    ctx.Execute(ReportValues(
+        "331,'门诊转入汇总表','N',' ',' ','U',15,'系统管理员','2004-4-27 9:22:00','Do门诊转入汇总表','FUN',"
+        "'门诊医生：','Select 编号,名称 From T员工档案 Where 医生=''是''',0,'M',' '"));
 
-    ctx.Execute(kReportColumn + "(330,'编号','编号',1,0,702.72,'L',1,'S',-1,'C')");
-    ctx.Execute(kReportColumn + "(330,'规格','规格',3,0,1036.8,'L',0,'S',-1,'C')");
-    ctx.Execute(kReportColumn + "(330,'药品单位','药品单位',5,0,852.48,'C',0,'S',-1,'C')");
-    ctx.Execute(kReportColumn + "(330,'药品类型','药品类型',6,0,852.48,'R',0,'S',-1,'C')");
-    ctx.Execute(kReportColumn + "(330,'名称','名称',2,0,2263.68,'L',1,'S',-1,'C')");
-    ctx.Execute(kReportColumn + "(330,'生产厂商','生产厂商',4,0,1486.08,'L',0,'S',-1,'C')");
-    ctx.Execute(kReportColumn + "(330,'调拨次数','调拨次数',7,0,915.84,'R',0,'N',0,'C')");
-    ctx.Execute(kReportColumn + "(330,'调拨数量','调拨数量',8,0,990.72,'R',0,'N',0,'C')");
-    ctx.Execute(kReportColumn + "(330,'调拨金额','调拨金额',9,0,1198.08,'R',0,'E',0,'C')");
-    ctx.Execute(kReportColumn + "(330,'出货仓库','出货仓库',10,0,1000,'L',0,'S',-1,'C')");
+    ctx.Execute(ReportColumnValues("330,'编号','编号',1,0,702.72,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValues("330,'规格','规格',3,0,1036.8,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValues("330,'药品单位','药品单位',5,0,852.48,'C',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValues("330,'药品类型','药品类型',6,0,852.48,'R',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValues("330,'名称','名称',2,0,2263.68,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValues("330,'生产厂商','生产厂商',4,0,1486.08,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValues("330,'调拨次数','调拨次数',7,0,915.84,'R',0,'N',0,'C'"));
+    ctx.Execute(ReportColumnValues("330,'调拨数量','调拨数量',8,0,990.72,'R',0,'N',0,'C'"));
+    ctx.Execute(ReportColumnValues("330,'调拨金额','调拨金额',9,0,1198.08,'R',0,'E',0,'C'"));
+    ctx.Execute(ReportColumnValues("330,'出货仓库','出货仓库',10,0,1000,'L',0,'S',-1,'C'"));
 
     // The first column's caption is 编辑, and 费用总额's caption ends in a blank.
-    ctx.Execute(kReportColumn + "(331,'编号','编辑',1,0,1020,'L',0,'S',-1,'C')");
-    ctx.Execute(kReportColumn + "(331,'名称','名称',2,0,1005,'L',0,'S',-1,'C')");
-    ctx.Execute(kReportColumn + "(331,'人数','总人数',3,0,1005,'L',0,'N',0,'C')");
-    ctx.Execute(kReportColumn + "(331,'费用总额','费用总额 ',4,0,2085,'L',0,'E',0,'C')");
+    ctx.Execute(ReportColumnValues("331,'编号','编辑',1,0,1020,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValues("331,'名称','名称',2,0,1005,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValues("331,'人数','总人数',3,0,1005,'L',0,'N',0,'C'"));
+    ctx.Execute(ReportColumnValues("331,'费用总额','费用总额 ',4,0,2085,'L',0,'E',0,'C'"));
 
-    ctx.Execute(kReportColumn + "(256,'原收款时间','原收款时间',111,0,1020,'L',0,'S',-1,'C')");
+    ctx.Execute(ReportColumnValues("256,'原收款时间','原收款时间',111,0,1020,'L',0,'S',-1,'C'"));
 
     ctx.Execute(v0087::AlterDo住院结帐列表());
 }

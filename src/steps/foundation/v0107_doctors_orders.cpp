@@ -8,37 +8,20 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
+#include "steps/catalogue_rows.h"
 #include "steps/foundation/v0087_reissued_objects.h"
 
 namespace quenvatrix::steps {
+
+using rows::PrintFieldRow;
+using rows::StandardColumnRow;
 
 namespace {
 
 // A column of the order reports 332 to 336: shown, width 1000, left-aligned,
 // optional, no total, caption = field name.
 void InsertOrderReportColumn(StepContext& ctx, int report, std::string_view field, int order, char type) {
-    std::string sql =
-        "INSERT INTO F报表格式 (表编号,字段名称,显示标题,序号,此列屏蔽,显示长度,对齐方式,此列必选,数据类型,统计结果,表头对齐) VALUES (";
-    sql += std::to_string(report);
-    sql += ",'";
-    sql += field;
-    sql += "','";
-    sql += field;
-    sql += "',";
-    sql += std::to_string(order);
-    sql += ",0,1000,'L',0,'";
-    sql += type;
-    sql += "',-1,'C')";
-    ctx.Execute(sql);
-}
-
-void InsertPrintField(StepContext& ctx, int report, std::string_view field) {
-    std::string sql = "INSERT INTO F扩展字段 (表编号,字段名称) VALUES (";
-    sql += std::to_string(report);
-    sql += ",'";
-    sql += field;
-    sql += "')";
-    ctx.Execute(sql);
+    ctx.Execute(StandardColumnRow(report, field, order, 0, std::string(1, type)));
 }
 
 }  // namespace
@@ -174,12 +157,12 @@ Where (A.编号 = @vKey Or @vKey = '00')
 }
 
 void Update_113_To_114(StepContext& ctx) {
-    InsertPrintField(ctx, 307, "病人单位");
-    InsertPrintField(ctx, 307, "预交大写");
-    InsertPrintField(ctx, 307, "住院天数");
-    InsertPrintField(ctx, 307, "入院年");
-    InsertPrintField(ctx, 307, "入院月");
-    InsertPrintField(ctx, 307, "入院日");
+    ctx.Execute(PrintFieldRow(307, "病人单位"));
+    ctx.Execute(PrintFieldRow(307, "预交大写"));
+    ctx.Execute(PrintFieldRow(307, "住院天数"));
+    ctx.Execute(PrintFieldRow(307, "入院年"));
+    ctx.Execute(PrintFieldRow(307, "入院月"));
+    ctx.Execute(PrintFieldRow(307, "入院日"));
 }
 
 void Update_114_To_115(StepContext& ctx) {
@@ -194,13 +177,13 @@ void Update_114_To_115(StepContext& ctx) {
     ctx.Execute("ALTER TABLE D医嘱单 ADD 已停止 bit DEFAULT 0");
 
     ctx.Execute("INSERT INTO F报表列表 (编号,名称,模式) VALUES (334,'医嘱清单','N')");
-    InsertPrintField(ctx, 334, "床位编号");
-    InsertPrintField(ctx, 334, "住院编号");
-    InsertPrintField(ctx, 334, "姓名");
-    InsertPrintField(ctx, 334, "年龄");
-    InsertPrintField(ctx, 334, "科室");
-    InsertPrintField(ctx, 334, "床位");
-    InsertPrintField(ctx, 334, "医嘱流水");
+    ctx.Execute(PrintFieldRow(334, "床位编号"));
+    ctx.Execute(PrintFieldRow(334, "住院编号"));
+    ctx.Execute(PrintFieldRow(334, "姓名"));
+    ctx.Execute(PrintFieldRow(334, "年龄"));
+    ctx.Execute(PrintFieldRow(334, "科室"));
+    ctx.Execute(PrintFieldRow(334, "床位"));
+    ctx.Execute(PrintFieldRow(334, "医嘱流水"));
     InsertOrderReportColumn(ctx, 334, "项目名称", -2, 'S');
     InsertOrderReportColumn(ctx, 334, "规格", -1, 'S');
     InsertOrderReportColumn(ctx, 334, "单位", 1, 'S');
@@ -257,12 +240,12 @@ FROM dbo.T员工档案 LEFT OUTER JOIN
     InsertOrderReportColumn(ctx, 336, "单位", 4, 'S');
     InsertOrderReportColumn(ctx, 336, "数量", 5, 'S');
     InsertOrderReportColumn(ctx, 336, "用法", 6, 'S');
-    InsertPrintField(ctx, 336, "床位编号");
-    InsertPrintField(ctx, 336, "住院编号");
-    InsertPrintField(ctx, 336, "姓名");
-    InsertPrintField(ctx, 336, "年龄");
-    InsertPrintField(ctx, 336, "科室");
-    InsertPrintField(ctx, 336, "床位");
+    ctx.Execute(PrintFieldRow(336, "床位编号"));
+    ctx.Execute(PrintFieldRow(336, "住院编号"));
+    ctx.Execute(PrintFieldRow(336, "姓名"));
+    ctx.Execute(PrintFieldRow(336, "年龄"));
+    ctx.Execute(PrintFieldRow(336, "科室"));
+    ctx.Execute(PrintFieldRow(336, "床位"));
 }
 
 void Update_116_To_117(StepContext& ctx) { InsertOrderReportColumn(ctx, 336, "同组标志", 10, 'S'); }

@@ -3,11 +3,11 @@
 // lines awaiting upload, filled by two triggers.
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
-#include "steps/foundation/v0117_catalogue.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
-using v0117::StandardColumnRow;
+using rows::StandardColumnRow;
 
 void Update_117_To_118(StepContext& ctx) {
     ctx.Execute("ALTER TABLE T医院资料 ADD 零售加价 bit");

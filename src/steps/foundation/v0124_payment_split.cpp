@@ -3,11 +3,11 @@
 // name, and the settlement that closed each inpatient charge and prescription.
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
-#include "steps/foundation/v0117_catalogue.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
-using v0117::StandardColumnRow;
+using rows::StandardColumnRow;
 
 namespace {
 

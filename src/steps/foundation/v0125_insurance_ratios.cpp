@@ -4,16 +4,16 @@
 // and the reports 337 to 339.
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
-#include "steps/foundation/v0117_catalogue.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
-using v0117::PrintFieldRow;
-using v0117::ReportRow;
-using v0117::StandardColumnRow;
+using rows::BareReportRow;
+using rows::PrintFieldRow;
+using rows::StandardColumnRow;
 
 void Update_125_To_126(StepContext& ctx) {
-    ctx.Execute(ReportRow(337, "费用记帐列表"));
+    ctx.Execute(BareReportRow(337, "费用记帐列表"));
     ctx.Execute(StandardColumnRow(337, "编号", -2));
     ctx.Execute(StandardColumnRow(337, "费用名称", -1));
     ctx.Execute(StandardColumnRow(337, "规格", 2));
@@ -45,7 +45,7 @@ FROM dbo.T住院项目 A
     ctx.Execute("ALTER TABLE D住院档案 ADD 自付比例 real DEFAULT 0");
     ctx.Execute("ALTER TABLE D住院档案 ADD 公务员比例 real DEFAULT 0");
     ctx.Execute("UPDATE D住院档案 SET 起付标准=0,自付比例=0,公务员比例=0");
-    ctx.Execute(ReportRow(338, "社保结算表"));
+    ctx.Execute(BareReportRow(338, "社保结算表"));
     ctx.Execute("ALTER TABLE T医院资料 ADD 医保政策位置 smallint DEFAULT 0");
     ctx.Execute("UPDATE T医院资料 SET 医保政策位置=0");
 }
@@ -115,7 +115,7 @@ FROM dbo.D住院结帐列表 S
 WHERE (S.操作员 = @vKey OR @vKey = '00') AND S.结帐时间 BETWEEN @vBegin AND @vEnd
 )
 )"));
-    ctx.Execute(ReportRow(339, "病区领药汇总清单"));
+    ctx.Execute(BareReportRow(339, "病区领药汇总清单"));
     for (const char* field : {"编号", "药品名称", "规格", "单位", "生产批号", "合计数量"}) {
         ctx.Execute(StandardColumnRow(339, field, 100));
     }

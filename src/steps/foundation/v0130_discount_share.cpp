@@ -4,12 +4,12 @@
 // report 340, and the statistics of outpatient prescriptions.
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
-#include "steps/foundation/v0117_catalogue.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
-using v0117::PrintFieldRow;
-using v0117::StandardColumnRow;
+using rows::PrintFieldRow;
+using rows::StandardColumnRow;
 
 void Update_130_To_131(StepContext& ctx) {
     ctx.Execute("ALTER TABLE D门诊收费列表 ADD 优惠金额 money DEFAULT 0");

@@ -7,37 +7,39 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
+using rows::ShortColumnRow;
+
 namespace {
+
+// A column of reports 341 and 342 whose caption is its field name.
+struct Column {
+    const char* field;
+    int order;
+    const char* type;
+    int total;
+};
 
 void Reports(StepContext& ctx) {
     // 1. Reports 341 and 342 with their columns.
     ctx.Execute("INSERT INTO F报表列表 (编号,名称,模式) VALUES (341,'门诊支付汇总表','N')");
-    const char* const kColumns341[] = {
-        "(341,'编码','编码',-1,'S',-1)",     "(341,'名称','名称',0,'S',0)",
-        "(341,'合计金额','合计金额',1,'E',0)", "(341,'帐户支付','帐户支付',2,'E',0)",
-        "(341,'优惠金额','优惠金额',3,'E',0)", "(341,'现金支付','现金支付',5,'E',0)",
-        "(341,'会员支付','会员支付',6,'E',0)",
+    const Column kColumns341[] = {
+        {"编码", -1, "S", -1}, {"名称", 0, "S", 0},     {"合计金额", 1, "E", 0}, {"帐户支付", 2, "E", 0},
+        {"优惠金额", 3, "E", 0}, {"现金支付", 5, "E", 0}, {"会员支付", 6, "E", 0},
     };
-    for (const char* values : kColumns341) {
-        ctx.Execute(std::string("INSERT INTO F报表格式 (表编号,字段名称,显示标题,序号,数据类型,统计结果) VALUES ") +
-                    values);
-    }
+    for (const Column& c : kColumns341) ctx.Execute(ShortColumnRow(341, c.field, c.order, c.type, c.total));
     ctx.Execute(
         "INSERT INTO F报表列表 (编号,名称,模式,备注,strSQL,状态,隶属分类,制表人,制表日期,数据源,数据源类型,主键标题,"
         "主键查询,序号,默认时段,查询条件) VALUES (342,'已下帐处方汇总表『处方科室』','N',' ',' ','U',6,'系统管理员',"
         "'2004-1-15','','','汇总范围：','Select ''门诊'' As 名称 Union Select ''住院'' As 名称',8,'D',' ')");
-    const char* const kColumns342[] = {
-        "(342,'编码','编码',-1,'S',-1)",     "(342,'名称','名称',2,'S',-1)",
-        "(342,'处方毛利','处方毛利',3,'E',0)", "(342,'处方金额','处方金额',4,'E',0)",
-        "(342,'处方次数','处方次数',5,'N',0)", "(342,'科室类别','科室类别',6,'S',-1)",
+    const Column kColumns342[] = {
+        {"编码", -1, "S", -1},   {"名称", 2, "S", -1},    {"处方毛利", 3, "E", 0},
+        {"处方金额", 4, "E", 0}, {"处方次数", 5, "N", 0}, {"科室类别", 6, "S", -1},
     };
-    for (const char* values : kColumns342) {
-        ctx.Execute(std::string("INSERT INTO F报表格式 (表编号,字段名称,显示标题,序号,数据类型,统计结果) VALUES ") +
-                    values);
-    }
+    for (const Column& c : kColumns342) ctx.Execute(ShortColumnRow(342, c.field, c.order, c.type, c.total));
 
     // 2. Reports 217, 218 and 269 summarise outpatient or inpatient by choice.
     for (const char* report : {"217", "218", "269"}) {

@@ -4,40 +4,6 @@
 
 namespace quenvatrix::steps::v0135 {
 
-namespace {
-
-std::string Quoted(std::string_view text) {
-    std::string quoted = "'";
-    quoted += text;
-    quoted += "'";
-    return quoted;
-}
-
-}  // namespace
-
-std::string ReportColumnRow(int table, std::string_view field, int order, std::string_view type, int total) {
-    return "INSERT INTO F报表格式 (表编号,字段名称,显示标题,序号,数据类型,统计结果) VALUES (" + std::to_string(table) +
-           "," + Quoted(field) + "," + Quoted(field) + "," + std::to_string(order) + "," + Quoted(type) + "," +
-           std::to_string(total) + ")";
-}
-
-std::string PrintFieldRow(int table, std::string_view field) {
-    return "INSERT INTO F扩展字段 (表编号,字段名称) VALUES (" + std::to_string(table) + "," + Quoted(field) + ")";
-}
-
-std::string BareReportRow(int id, std::string_view name) {
-    return "INSERT INTO F报表列表 (编号,名称) VALUES (" + std::to_string(id) + "," + Quoted(name) + ")";
-}
-
-std::string PermissionRow(int id, std::string_view name, int parent, int order) {
-    return "INSERT INTO T操作权限 (编号,名称,所属分类,序号) VALUES (" + std::to_string(id) + "," + Quoted(name) + "," +
-           std::to_string(parent) + "," + std::to_string(order) + ")";
-}
-
-std::string RenamePermission(int id, std::string_view name) {
-    return "UPDATE T操作权限 SET 名称=" + Quoted(name) + " WHERE 编号=" + std::to_string(id);
-}
-
 std::string ChargeLinesUnionView(std::string_view verb) {
     std::string sql(verb);
     sql += Lines(R"(

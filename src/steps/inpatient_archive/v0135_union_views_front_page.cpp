@@ -14,14 +14,15 @@
 #include "frame/step_context.h"
 #include "quenvatrix/error.h"
 #include "quenvatrix/value.h"
+#include "steps/catalogue_rows.h"
 #include "steps/inpatient_archive/v0135_texts.h"
 
 namespace quenvatrix::steps {
 
 namespace {
 
-using v0135::BareReportRow;
-using v0135::ReportColumnRow;
+using rows::BareReportRow;
+using rows::ShortColumnRow;
 
 void UnionViews(StepContext& ctx) {
     // 1. Stays, live and archived. Created first: the two readers below name it.
@@ -448,17 +449,17 @@ void FrontPageReportsAndLendingList(StepContext& ctx) {
         {"还回时间", 1},  {"还回科室", 1},  {"还回人员", 1},   {"还回备注", 1},   {"借出经手人", 1},
         {"还回经手人", 1}, {"状态", 1},     {"性别", 1},       {"借出科室", 1},   {"借出人员", 1},
     };
-    for (const Column& column : kLending) ctx.Execute(ReportColumnRow(344, column.field, column.order, "S", -1));
+    for (const Column& column : kLending) ctx.Execute(ShortColumnRow(344, column.field, column.order, "S", -1));
     const Column kLent[] = {
         {"流水序号", -5}, {"病案编号", -2}, {"姓名", -1},     {"性别", -1},       {"借出备注", -1},
         {"借出科室", -1}, {"借出人员", -1}, {"借出时间", -1}, {"借出经手人", -1},
     };
-    for (const Column& column : kLent) ctx.Execute(ReportColumnRow(345, column.field, column.order, "S", -1));
+    for (const Column& column : kLent) ctx.Execute(ShortColumnRow(345, column.field, column.order, "S", -1));
     const Column kReturned[] = {
         {"流水序号", -22}, {"病案编号", -3}, {"还回时间", -1}, {"还回人员", -1},
         {"还回经手人", -1}, {"姓名", -1},     {"还回备注", -1}, {"还回科室", -1},
     };
-    for (const Column& column : kReturned) ctx.Execute(ReportColumnRow(346, column.field, column.order, "S", -1));
+    for (const Column& column : kReturned) ctx.Execute(ShortColumnRow(346, column.field, column.order, "S", -1));
 
     // 12. One row per lending of a record.
     ctx.Execute(Lines(R"(

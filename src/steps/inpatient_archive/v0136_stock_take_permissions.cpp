@@ -9,14 +9,14 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
-#include "steps/inpatient_archive/v0135_texts.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
 namespace {
 
-using v0135::PermissionRow;
-using v0135::RenamePermission;
+using rows::PermissionRow;
+using rows::RenamePermission;
 
 struct Permission {
     int id;
@@ -63,12 +63,12 @@ ALTER TABLE [dbo].[D盘点表列表] WITH NOCHECK ADD
         [盘点序号]
     ) ON [PRIMARY]
 )"));
-    ctx.Execute(v0135::BareReportRow(347, "盘点表列表"));
-    ctx.Execute(v0135::ReportColumnRow(347, "盘点序号", 0, "S", -1));
-    ctx.Execute(v0135::ReportColumnRow(347, "类型", 2, "S", -1));
-    ctx.Execute(v0135::ReportColumnRow(347, "状态", 3, "S", -1));
-    ctx.Execute(v0135::ReportColumnRow(347, "盘点表名称", 1, "S", -1));
-    ctx.Execute(v0135::ReportColumnRow(347, "建表时间", 4, "S", -1));
+    ctx.Execute(rows::BareReportRow(347, "盘点表列表"));
+    ctx.Execute(rows::ShortColumnRow(347, "盘点序号", 0, "S", -1));
+    ctx.Execute(rows::ShortColumnRow(347, "类型", 2, "S", -1));
+    ctx.Execute(rows::ShortColumnRow(347, "状态", 3, "S", -1));
+    ctx.Execute(rows::ShortColumnRow(347, "盘点表名称", 1, "S", -1));
+    ctx.Execute(rows::ShortColumnRow(347, "建表时间", 4, "S", -1));
 }
 
 void Update_137_To_138(StepContext& ctx) {
@@ -89,8 +89,8 @@ void Update_137_To_138(StepContext& ctx) {
     ctx.Execute("UPDATE T库存药品 SET 库存成本=dbo.DoDev(库存数量,库存总额)");
 
     // 4. Print fields of the outpatient invoice.
-    ctx.Execute(v0135::PrintFieldRow(305, "每页小计"));
-    ctx.Execute(v0135::PrintFieldRow(305, "连票页码"));
+    ctx.Execute(rows::PrintFieldRow(305, "每页小计"));
+    ctx.Execute(rows::PrintFieldRow(305, "连票页码"));
 
     // 5. The permission tree.
     Rename(ctx, {{12, "查看往来单位资料"},

@@ -8,13 +8,14 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
+#include "steps/catalogue_rows.h"
 #include "steps/inpatient_archive/v0135_texts.h"
 
 namespace quenvatrix::steps {
 
-using v0135::PermissionRow;
-using v0135::PrintFieldRow;
-using v0135::RenamePermission;
+using rows::PermissionRow;
+using rows::PrintFieldRow;
+using rows::RenamePermission;
 
 void Update_140_To_141(StepContext& ctx) {
     // 1. The archived charge lines, shown as VJ住院记帐列表 shows the live ones.
@@ -74,7 +75,7 @@ WHERE A.数量 <> 0
 )"));
 
     // 6. The generic summary report; registration invoice print fields.
-    ctx.Execute(v0135::BareReportRow(348, "汇总报表"));
+    ctx.Execute(rows::BareReportRow(348, "汇总报表"));
     ctx.Execute("INSERT INTO F报表格式 VALUES (348,'编码','编码',0,0,1000,'L',0,'S',-1,'C')");
     ctx.Execute("INSERT INTO F报表格式 VALUES (348,'名称','名称',1,0,1000,'L',0,'S',-1,'C')");
     ctx.Execute("INSERT INTO F报表格式 VALUES (348,'发生次数','发生次数',2,0,1000,'L',0,'N',0,'C')");

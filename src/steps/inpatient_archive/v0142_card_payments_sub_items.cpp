@@ -5,13 +5,13 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
-#include "steps/inpatient_archive/v0142_rows.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
-using v0142::PrintField;
-using v0142::ReportColumn;
-using v0142::ShortReportColumn;
+using rows::PrintFieldRowNoSpace;
+using rows::ReportColumnValuesNoSpace;
+using rows::ShortColumnValuesNoSpace;
 
 void Update_142_To_143(StepContext& ctx) {
     // The constraints carry the name YB刷卡列表, not the table's own name.
@@ -47,7 +47,7 @@ void Update_143_To_144(StepContext& ctx) {
 
     // Document form 101: the cost is a line field, hidden in the grid.
     ctx.Execute("INSERT INTO T单据格式(表编号,字段名称,待输入,直接录入,允许为空,待保存) VALUES (101,'最近入库成本',0,0,0,0)");
-    ctx.Execute(ReportColumn("101,'最近入库成本','最近入库成本',12,1,1005,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("101,'最近入库成本','最近入库成本',12,1,1005,'L',0,'S',-1,'C'"));
 
     ctx.Execute(Lines(R"(
 ALTER VIEW dbo.VJ药品卫材
@@ -64,22 +64,22 @@ FROM dbo.T药品卫材 Y
 
     // Report 349, the stock-take detail report.
     ctx.Execute("INSERT INTO F报表列表(编号,名称,模式) VALUES (349,'库存盘点明细表','N')");
-    ctx.Execute(ShortReportColumn("349,'药品名称','药品名称',1,'S',-1"));
-    ctx.Execute(ShortReportColumn("349,'规格','规格',2,'S',-1"));
-    ctx.Execute(ShortReportColumn("349,'生产单位','生产单位',3,'S',-1"));
-    ctx.Execute(ShortReportColumn("349,'生产批号','生产批号',4,'S',-1"));
-    ctx.Execute(ShortReportColumn("349,'库存数量','库存数量',5,'S',-1"));
-    ctx.Execute(ShortReportColumn("349,'实存数量','实存数量',6,'S',-1"));
-    ctx.Execute(ShortReportColumn("349,'盘盈数量','盘盈数量',7,'S',-1"));
-    ctx.Execute(ShortReportColumn("349,'盘亏数量','盘亏数量',8,'S',-1"));
-    ctx.Execute(ShortReportColumn("349,'盈亏成本金额','盈亏成本金额',9,'S',-1"));
-    ctx.Execute(ShortReportColumn("349,'盈亏零售金额','盈亏零售金额',10,'S',-1"));
-    ctx.Execute(ShortReportColumn("349,'成本均价','成本均价',11,'S',-1"));
-    ctx.Execute(ShortReportColumn("349,'零售成本','零售成本',12,'S',-1"));
-    ctx.Execute(ShortReportColumn("349,'药品编号','药品编号',13,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("349,'药品名称','药品名称',1,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("349,'规格','规格',2,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("349,'生产单位','生产单位',3,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("349,'生产批号','生产批号',4,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("349,'库存数量','库存数量',5,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("349,'实存数量','实存数量',6,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("349,'盘盈数量','盘盈数量',7,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("349,'盘亏数量','盘亏数量',8,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("349,'盈亏成本金额','盈亏成本金额',9,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("349,'盈亏零售金额','盈亏零售金额',10,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("349,'成本均价','成本均价',11,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("349,'零售成本','零售成本',12,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("349,'药品编号','药品编号',13,'S',-1"));
 
-    ctx.Execute(PrintField(349, "存放位置"));
-    ctx.Execute(PrintField(101, "客商单位"));
+    ctx.Execute(PrintFieldRowNoSpace(349, "存放位置"));
+    ctx.Execute(PrintFieldRowNoSpace(101, "客商单位"));
 }
 
 void Update_144_To_145(StepContext& ctx) {
@@ -93,31 +93,31 @@ void Update_144_To_145(StepContext& ctx) {
 
 void Update_145_To_146(StepContext& ctx) {
     // Report 350; its key picker offers the two sources by name only.
-    ctx.Execute(v0142::ReportRow(
+    ctx.Execute(rows::ReportValuesNoSpace(
         "350,'全院退药统计表','N',' ',' ','U',6,'系统管理员','2004-1-15','','','退单来源：',"
         "'Select ''门诊'' As 名称 Union Select ''住院'' As 名称',8,'D',' '"));
-    ctx.Execute(ReportColumn("350,'序号','序号',-2,0,1005,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("350,'退药时间','退药时间',-1,0,1005,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("350,'操作员','操作员',1,0,1005,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("350,'药品名称','药品名称',1,0,1005,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("350,'划价数量','划价数量',1,0,1005,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("350,'退回数量','退回数量',1,0,1005,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("350,'退药金额','退药金额',1,0,1005,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("350,'单价','单价',1,0,1005,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("350,'病人姓名','病人姓名',1,0,1005,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("350,'住院编号','住院编号',1,0,1005,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("350,'当前床位','当前床位',1,0,1005,'L',1,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("350,'退单来源','退单来源',1,0,1005,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("350,'序号','序号',-2,0,1005,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("350,'退药时间','退药时间',-1,0,1005,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("350,'操作员','操作员',1,0,1005,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("350,'药品名称','药品名称',1,0,1005,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("350,'划价数量','划价数量',1,0,1005,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("350,'退回数量','退回数量',1,0,1005,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("350,'退药金额','退药金额',1,0,1005,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("350,'单价','单价',1,0,1005,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("350,'病人姓名','病人姓名',1,0,1005,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("350,'住院编号','住院编号',1,0,1005,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("350,'当前床位','当前床位',1,0,1005,'L',1,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("350,'退单来源','退单来源',1,0,1005,'L',1,'S',-1,'C'"));
 
     // The outpatient invoice layout: the page subtotal in capital numerals.
-    ctx.Execute(PrintField(305, "每页小计大写"));
+    ctx.Execute(PrintFieldRowNoSpace(305, "每页小计大写"));
 }
 
 void Update_146_To_147(StepContext& ctx) {
     // 1. Insurance class in lists 260, 279 and 259; three columns leave list 260.
-    ctx.Execute(ReportColumn("260,'保险类别','保险类别',200,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("279,'保险类别','保险类别',200,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("259,'保险类别','保险类别',200,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("260,'保险类别','保险类别',200,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("279,'保险类别','保险类别',200,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("259,'保险类别','保险类别',200,0,1000,'L',0,'S',-1,'C'"));
     ctx.Execute("DELETE FROM F报表格式 WHERE 表编号=260 AND 字段名称 IN ('名称','性别','住院编号')");
 
     // 2. Per operator: show the details in a bill.
@@ -125,7 +125,7 @@ void Update_146_To_147(StepContext& ctx) {
     ctx.Execute("UPDATE T员工档案 SET 清单显示明细=0");
 
     // 3.
-    ctx.Execute(ReportColumn("28,'医保编码','医保编码',200,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("28,'医保编码','医保编码',200,0,1000,'L',0,'S',-1,'C'"));
 
     // 4. Sub-items of outpatient charge items.
     ctx.Execute(Lines(R"(

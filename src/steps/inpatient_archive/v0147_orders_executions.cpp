@@ -5,11 +5,11 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
-#include "steps/inpatient_archive/v0142_rows.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
-using v0142::ReportColumn;
+using rows::ReportColumnValuesNoSpace;
 
 void Update_147_To_148(StepContext& ctx) {
     // No key: only the identity numbers the orders.
@@ -62,24 +62,24 @@ ALTER TABLE [dbo].[Z医嘱执行列表] WITH NOCHECK ADD
 
     // The order list window (report 333) gets a new set of columns, all hidden.
     ctx.Execute("DELETE FROM F报表格式 WHERE 表编号=333");
-    ctx.Execute(ReportColumn("333,'开单时间','开单时间',0,1,2505,'L',0,'T',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'处方项目','处方项目',1,1,2505,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'开始时间','开始时间',1,1,2505,'L',0,'T',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'开始医师','开始医师',1,1,2505,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'开始护士','开始护士',1,1,2505,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'停止时间','停止时间',1,1,2505,'L',0,'T',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'停止医师','停止医师',1,1,2505,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'停止护士','停止护士',1,1,2505,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'医嘱类型','医嘱类型',1,1,2505,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'规格','规格',1,1,2505,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'单位','单位',1,1,2505,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'每次剂量','每次剂量',1,1,2505,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'间隔天数','间隔天数',1,1,2505,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'给药次数','给药次数',1,1,2505,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'给药方式','给药方式',1,1,2505,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'同组标志','同组标志',1,1,2505,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'处方类型','处方类型',1,1,2505,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("333,'医嘱编号','医嘱编号',1,1,2505,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'开单时间','开单时间',0,1,2505,'L',0,'T',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'处方项目','处方项目',1,1,2505,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'开始时间','开始时间',1,1,2505,'L',0,'T',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'开始医师','开始医师',1,1,2505,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'开始护士','开始护士',1,1,2505,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'停止时间','停止时间',1,1,2505,'L',0,'T',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'停止医师','停止医师',1,1,2505,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'停止护士','停止护士',1,1,2505,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'医嘱类型','医嘱类型',1,1,2505,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'规格','规格',1,1,2505,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'单位','单位',1,1,2505,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'每次剂量','每次剂量',1,1,2505,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'间隔天数','间隔天数',1,1,2505,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'给药次数','给药次数',1,1,2505,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'给药方式','给药方式',1,1,2505,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'同组标志','同组标志',1,1,2505,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'处方类型','处方类型',1,1,2505,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("333,'医嘱编号','医嘱编号',1,1,2505,'L',0,'S',-1,'C'"));
 }
 
 void Update_149_To_150(StepContext& ctx) {
@@ -95,17 +95,17 @@ void Update_150_To_151(StepContext& ctx) {
     ctx.Execute(
         "INSERT INTO F报表列表(编号,名称,主键标题,主键查询) VALUES (351,'医保刷卡列表','操作员：',"
         "'Select 编号,名称 From T员工档案 Where 曾收款=1')");
-    ctx.Execute(ReportColumn("351,'刷卡流水','刷卡流水',1,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("351,'个人编码','个人编码',100,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("351,'姓名','姓名',100,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("351,'性别','性别',100,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("351,'身份号码','身份号码',100,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("351,'支付前余额','支付前余额',100,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("351,'支付金额','支付金额',100,0,1000,'L',0,'E',0,'C'"));
-    ctx.Execute(ReportColumn("351,'支付后余额','支付后余额',100,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("351,'门诊流水','门诊流水',100,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("351,'操作员','操作员',100,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("351,'发生时间','发生时间',100,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("351,'刷卡流水','刷卡流水',1,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("351,'个人编码','个人编码',100,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("351,'姓名','姓名',100,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("351,'性别','性别',100,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("351,'身份号码','身份号码',100,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("351,'支付前余额','支付前余额',100,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("351,'支付金额','支付金额',100,0,1000,'L',0,'E',0,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("351,'支付后余额','支付后余额',100,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("351,'门诊流水','门诊流水',100,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("351,'操作员','操作员',100,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("351,'发生时间','发生时间',100,0,1000,'L',0,'S',-1,'C'"));
 }
 
 }  // namespace quenvatrix::steps

@@ -6,19 +6,19 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
-#include "steps/inpatient_archive/v0142_rows.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
-using v0142::PrintField;
-using v0142::ReportColumn;
+using rows::PrintFieldRowNoSpace;
+using rows::ReportColumnValuesNoSpace;
 
 void Update_151_To_152(StepContext& ctx) {
     // Creating SSM ignores its own failure: a table SSM that exists already
     // does not stop the step.
     ctx.CreateSSMTable();
     ctx.Execute("ALTER TABLE T项目类型 ADD 病案项目 nvarchar(5)");
-    ctx.Execute(v0142::ShortReportColumn("273,'病案项目','病案项目',100,'S',-1"));
+    ctx.Execute(rows::ShortColumnValuesNoSpace("273,'病案项目','病案项目',100,'S',-1"));
 }
 
 void Update_152_To_153(StepContext& ctx) {
@@ -43,26 +43,27 @@ ALTER TABLE [dbo].[D病人余额明细] WITH NOCHECK ADD
 	)  ON [PRIMARY] 
 )"));
 
-    ctx.Execute(v0142::ReportRow("352,'病人余额流水表','N',' ',' ','U',0,'','2004-1-3 19:18:00','','','','',0,'D',' '"));
-    ctx.Execute(ReportColumn("352,'流水序号','流水序号',-2,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("352,'发生时间','发生时间',-1,0,1000,'L',0,'T',-1,'C'"));
-    ctx.Execute(ReportColumn("352,'业务类型','业务类型',0,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("352,'余额增加','余额增加',1,0,1000,'L',0,'E',0,'C'"));
-    ctx.Execute(ReportColumn("352,'余额减少','余额减少',2,0,1000,'L',0,'E',0,'C'"));
-    ctx.Execute(ReportColumn("352,'累计余额','累计余额',3,0,1000,'L',0,'E',-1,'C'"));
-    ctx.Execute(ReportColumn("352,'操作员','操作员',4,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(
+        rows::ReportValuesNoSpace("352,'病人余额流水表','N',' ',' ','U',0,'','2004-1-3 19:18:00','','','','',0,'D',' '"));
+    ctx.Execute(ReportColumnValuesNoSpace("352,'流水序号','流水序号',-2,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("352,'发生时间','发生时间',-1,0,1000,'L',0,'T',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("352,'业务类型','业务类型',0,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("352,'余额增加','余额增加',1,0,1000,'L',0,'E',0,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("352,'余额减少','余额减少',2,0,1000,'L',0,'E',0,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("352,'累计余额','累计余额',3,0,1000,'L',0,'E',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("352,'操作员','操作员',4,0,1000,'L',0,'S',-1,'C'"));
 }
 
 void Update_153_To_154(StepContext& ctx) {
-    ctx.Execute(v0142::NamedReport(353, "员工交款单"));
-    ctx.Execute(PrintField(353, "持款员工"));
-    ctx.Execute(PrintField(353, "持款日期"));
-    ctx.Execute(PrintField(353, "持款金额"));
-    ctx.Execute(PrintField(353, "本次收款"));
-    ctx.Execute(PrintField(353, "备注"));
-    ctx.Execute(PrintField(353, "流水序号"));
-    ctx.Execute(PrintField(353, "收款人"));
-    ctx.Execute(PrintField(353, "收款时间"));
+    ctx.Execute(rows::BareReportRowNoSpace(353, "员工交款单"));
+    ctx.Execute(PrintFieldRowNoSpace(353, "持款员工"));
+    ctx.Execute(PrintFieldRowNoSpace(353, "持款日期"));
+    ctx.Execute(PrintFieldRowNoSpace(353, "持款金额"));
+    ctx.Execute(PrintFieldRowNoSpace(353, "本次收款"));
+    ctx.Execute(PrintFieldRowNoSpace(353, "备注"));
+    ctx.Execute(PrintFieldRowNoSpace(353, "流水序号"));
+    ctx.Execute(PrintFieldRowNoSpace(353, "收款人"));
+    ctx.Execute(PrintFieldRowNoSpace(353, "收款时间"));
 }
 
 void Update_154_To_155(StepContext& ctx) {
@@ -115,23 +116,23 @@ ALTER TABLE [dbo].[D社区卡预存列表] WITH NOCHECK ADD
 )"));
 
     // Report 354; 编码, 名称, 病人类型 and 信誉上限 describe the card holder.
-    ctx.Execute(v0142::NamedReport(354, "社卡预存列表"));
-    ctx.Execute(ReportColumn("354,'序号','序号',-33,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("354,'发生时间','发生时间',-22,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("354,'预存金额','预存金额',-2,0,1000,'L',0,'E',0,'C'"));
-    ctx.Execute(ReportColumn("354,'备注','备注',-2,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("354,'操作员','操作员',-2,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("354,'编码','编码',-2,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("354,'名称','名称',-2,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("354,'病人类型','病人类型',-2,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("354,'信誉上限','信誉上限',-2,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("354,'预存后余额','预存后余额',-2,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(rows::BareReportRowNoSpace(354, "社卡预存列表"));
+    ctx.Execute(ReportColumnValuesNoSpace("354,'序号','序号',-33,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("354,'发生时间','发生时间',-22,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("354,'预存金额','预存金额',-2,0,1000,'L',0,'E',0,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("354,'备注','备注',-2,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("354,'操作员','操作员',-2,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("354,'编码','编码',-2,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("354,'名称','名称',-2,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("354,'病人类型','病人类型',-2,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("354,'信誉上限','信誉上限',-2,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("354,'预存后余额','预存后余额',-2,0,1000,'L',0,'S',-1,'C'"));
 }
 
 void Update_158_To_159(StepContext& ctx) {
     ctx.Execute("ALTER TABLE D住院收费列表 ADD 社卡支付 money DEFAULT 0");
     ctx.Execute("UPDATE D住院收费列表 SET 社卡支付=0");
-    ctx.Execute(ReportColumn("35,'社卡支付','社卡支付',10,0,1000,'L',0,'E',0,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("35,'社卡支付','社卡支付',10,0,1000,'L',0,'E',0,'C'"));
 }
 
 }  // namespace quenvatrix::steps

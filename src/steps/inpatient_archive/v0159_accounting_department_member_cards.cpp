@@ -7,13 +7,13 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
-#include "steps/inpatient_archive/v0142_rows.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
-using v0142::PrintField;
-using v0142::ReportColumn;
-using v0142::ShortReportColumn;
+using rows::PrintFieldRowNoSpace;
+using rows::ReportColumnValuesNoSpace;
+using rows::ShortColumnValuesNoSpace;
 
 void Update_159_To_160(StepContext& ctx) {
     // Live and archived prescriptions alike; ALL住院划价单 keeps its columns
@@ -27,11 +27,11 @@ void Update_159_To_160(StepContext& ctx) {
 }
 
 void Update_160_To_161(StepContext& ctx) {
-    ctx.Execute(PrintField(277, "处方医生"));
-    ctx.Execute(PrintField(277, "性别"));
-    ctx.Execute(PrintField(277, "年龄"));
-    ctx.Execute(PrintField(277, "处方金额"));
-    ctx.Execute(PrintField(277, "收款金额"));
+    ctx.Execute(PrintFieldRowNoSpace(277, "处方医生"));
+    ctx.Execute(PrintFieldRowNoSpace(277, "性别"));
+    ctx.Execute(PrintFieldRowNoSpace(277, "年龄"));
+    ctx.Execute(PrintFieldRowNoSpace(277, "处方金额"));
+    ctx.Execute(PrintFieldRowNoSpace(277, "收款金额"));
 
     // The document's supplier joins as the last column; a document without a
     // known supplier is not listed.
@@ -53,7 +53,7 @@ WHERE A.过单日期 BETWEEN @vBegin AND @vEnd AND (K.编号 = @vKey OR @vKey = 
 )
 )"));
 
-    ctx.Execute(ShortReportColumn("247,'客商单位','往来单位',100,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("247,'客商单位','往来单位',100,'S',-1"));
 }
 
 void Update_161_To_162(StepContext& ctx) {
@@ -80,9 +80,9 @@ void Update_162_To_163(StepContext& ctx) {
     ctx.Execute("UPDATE D门诊收费列表 SET 会员卡号=0");
     ctx.Execute("ALTER TABLE D住院收费列表 ADD 会员卡号 int DEFAULT 0");
     ctx.Execute("UPDATE D住院收费列表 SET 会员卡号=0");
-    ctx.Execute(ReportColumn("340,'会员名称','会员名称',100,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("258,'会员名称','会员名称',100,0,1000,'L',0,'S',-1,'C'"));
-    ctx.Execute(ReportColumn("35,'会员名称','会员名称',100,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("340,'会员名称','会员名称',100,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("258,'会员名称','会员名称',100,0,1000,'L',0,'S',-1,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("35,'会员名称','会员名称',100,0,1000,'L',0,'S',-1,'C'"));
 }
 
 void Update_163_To_164(StepContext& ctx) {
@@ -97,7 +97,7 @@ void Update_164_To_165(StepContext& ctx) {
 }
 
 void Update_165_To_166(StepContext& ctx) {
-    ctx.Execute(ReportColumn("317,'卡上余额','卡上余额',200,0,1000,'L',0,'E',0,'C'"));
+    ctx.Execute(ReportColumnValuesNoSpace("317,'卡上余额','卡上余额',200,0,1000,'L',0,'E',0,'C'"));
 }
 
 void Update_166_To_167(StepContext& ctx) {
@@ -144,25 +144,25 @@ WHERE (S.操作员 = @vKey OR @vKey = '00') AND S.结帐时间 BETWEEN @vBegin A
 )"));
 
     // The inpatient invoice layout.
-    ctx.Execute(PrintField(307, "挂帐金额"));
-    ctx.Execute(PrintField(307, "非挂帐金额"));
+    ctx.Execute(PrintFieldRowNoSpace(307, "挂帐金额"));
+    ctx.Execute(PrintFieldRowNoSpace(307, "非挂帐金额"));
 }
 
 void Update_168_To_169(StepContext& ctx) {
     // Quantities are shown without a total, amounts are summed.
-    ctx.Execute(v0142::NamedReport(355, "进销存汇总表"));
-    ctx.Execute(ShortReportColumn("355,'药品编号','药品编号',-1,'S',-1"));
-    ctx.Execute(ShortReportColumn("355,'药品编码','药品编码',-1,'S',-1"));
-    ctx.Execute(ShortReportColumn("355,'名称','名称',-1,'S',-1"));
-    ctx.Execute(ShortReportColumn("355,'规格','规格',-1,'S',-1"));
-    ctx.Execute(ShortReportColumn("355,'期初数量','期初数量',-1,'N',-1"));
-    ctx.Execute(ShortReportColumn("355,'期初金额','期初金额',-1,'E',0"));
-    ctx.Execute(ShortReportColumn("355,'入库数量','入库数量',-1,'N',-1"));
-    ctx.Execute(ShortReportColumn("355,'入库金额','入库金额',-1,'E',0"));
-    ctx.Execute(ShortReportColumn("355,'出库数量','出库数量',-1,'N',-1"));
-    ctx.Execute(ShortReportColumn("355,'出库金额','出库金额',-1,'E',0"));
-    ctx.Execute(ShortReportColumn("355,'结余数量','结余数量',-1,'N',-1"));
-    ctx.Execute(ShortReportColumn("355,'结余金额','结余金额',-1,'E',0"));
+    ctx.Execute(rows::BareReportRowNoSpace(355, "进销存汇总表"));
+    ctx.Execute(ShortColumnValuesNoSpace("355,'药品编号','药品编号',-1,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("355,'药品编码','药品编码',-1,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("355,'名称','名称',-1,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("355,'规格','规格',-1,'S',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("355,'期初数量','期初数量',-1,'N',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("355,'期初金额','期初金额',-1,'E',0"));
+    ctx.Execute(ShortColumnValuesNoSpace("355,'入库数量','入库数量',-1,'N',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("355,'入库金额','入库金额',-1,'E',0"));
+    ctx.Execute(ShortColumnValuesNoSpace("355,'出库数量','出库数量',-1,'N',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("355,'出库金额','出库金额',-1,'E',0"));
+    ctx.Execute(ShortColumnValuesNoSpace("355,'结余数量','结余数量',-1,'N',-1"));
+    ctx.Execute(ShortColumnValuesNoSpace("355,'结余金额','结余金额',-1,'E',0"));
 }
 
 }  // namespace quenvatrix::steps

@@ -8,6 +8,7 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
@@ -94,9 +95,8 @@ void Update_175_To_176(StepContext& ctx) {
     for (int report : {356, 357}) {
         for (const Column& c : columns) {
             const std::string field = report == 356 ? c.field356 : c.field357;
-            ctx.Execute("INSERT INTO F报表格式 VALUES (" + std::to_string(report) + ",'" + field + "','" + field +
-                        "'," + std::to_string(c.order) + ",0,1000,'L',0,'" + c.type + "'," +
-                        std::to_string(c.total) + ",'C')");
+            ctx.Execute(
+                rows::PositionalColumnRow(report, field, field, c.order, 0, 1000, "L", 0, c.type, c.total, "C"));
         }
     }
 }

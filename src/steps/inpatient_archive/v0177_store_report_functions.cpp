@@ -6,9 +6,11 @@
 // execution time of an order and two operator preferences.
 
 #include <string>
+#include <string_view>
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
@@ -16,10 +18,9 @@ namespace {
 
 // A hidden column of a stock report or document form, all eleven values in
 // the table's order.
-std::string HiddenColumn(int table, const std::string& field, const std::string& title, const char* type,
+std::string HiddenColumn(int table, std::string_view field, std::string_view title, std::string_view type,
                          int total) {
-    return "INSERT INTO F报表格式 VALUES (" + std::to_string(table) + ",'" + field + "','" + title +
-           "',1000,1,1005,'L',0,'" + type + "'," + std::to_string(total) + ",'C')";
+    return rows::PositionalColumnRow(table, field, title, 1000, 1, 1005, "L", 0, type, total, "C");
 }
 
 // Stock-out lines priced at the current retail price and unit cost of the

@@ -8,23 +8,14 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
+using rows::PrintFieldRow;
+using rows::StandardColumnRow;
+
 namespace {
-
-// A report column with every one of its eleven values named: shown, width
-// 1000, left-aligned, not required, centred caption equal to the field name.
-std::string NamedColumn(int table, const std::string& field, int order, const char* type, int total) {
-    return "INSERT INTO F报表格式 (表编号,字段名称,显示标题,序号,此列屏蔽,显示长度,对齐方式,此列必选,数据类型,统计结果,"
-           "表头对齐) VALUES (" +
-           std::to_string(table) + ",'" + field + "','" + field + "'," + std::to_string(order) + ",0,1000,'L',0,'" +
-           type + "'," + std::to_string(total) + ",'C')";
-}
-
-std::string PrintField(int table, const char* field) {
-    return "INSERT INTO F扩展字段 (表编号,字段名称) VALUES (" + std::to_string(table) + ",'" + field + "')";
-}
 
 // The stock a store can price onto a bill, per batch, with the drug's
 // insurance class.
@@ -50,7 +41,7 @@ WHERE T.仓库编号 = @v仓库编号 AND (T.库存数量 > 0 OR @vDispOther = 1
 void Update_185_To_186(StepContext& ctx) {
     // The amount in capital numerals, digit by digit, on the outpatient invoice.
     for (const char* field : {"大写分", "大写角", "大写元", "大写拾元", "大写佰元", "大写仟元", "大写万元"}) {
-        ctx.Execute(PrintField(305, field));
+        ctx.Execute(PrintFieldRow(305, field));
     }
 
     ctx.Execute("INSERT INTO F报表列表 (编号,名称,模式) VALUES (360,'社卡消费流水表','N')");
@@ -64,7 +55,7 @@ void Update_185_To_186(StepContext& ctx) {
         {"余额减少", "E", -1}, {"卡上余额", "E", -1}, {"操作员", "S", -1},
     };
     int order = 0;
-    for (const Column& c : columns360) ctx.Execute(NamedColumn(360, c.field, order++, c.type, c.total));
+    for (const Column& c : columns360) ctx.Execute(StandardColumnRow(360, c.field, order++, 0, c.type, c.total));
 
     // The picker offers "not cleared" and "cleared", both under the key 0.
     ctx.Execute(
@@ -76,7 +67,7 @@ void Update_185_To_186(StepContext& ctx) {
         {"收款人", "S", -1},   {"备注", "S", -1},     {"病员姓名", "S", -1}, {"状态", "S", -1},
     };
     order = 0;
-    for (const Column& c : columns361) ctx.Execute(NamedColumn(361, c.field, order++, c.type, c.total));
+    for (const Column& c : columns361) ctx.Execute(StandardColumnRow(361, c.field, order++, 0, c.type, c.total));
 
     ctx.Execute("ALTER TABLE D门诊收费列表 ADD 挂帐金额 money DEFAULT 0");
     ctx.Execute("UPDATE D门诊收费列表 SET 挂帐金额=0");
@@ -107,14 +98,14 @@ ALTER TABLE [dbo].[D应收款列表] WITH NOCHECK ADD
     ) ON [PRIMARY]
 )"));
 
-    ctx.Execute(NamedColumn(341, "挂帐金额", 999, "E", -1));
+    ctx.Execute(StandardColumnRow(341, "挂帐金额", 999, 0, "E", -1));
 }
 
 void Update_186_To_187(StepContext& ctx) {
     ctx.Execute("ALTER TABLE T医院资料 ADD 屏蔽其它药品 bit");
     ctx.Execute("UPDATE T医院资料 SET 屏蔽其它药品=0");
     ctx.Execute(DispenseList186());
-    for (const char* field : {"库房名称", "指点日期", "指点时间"}) ctx.Execute(PrintField(315, field));
+    for (const char* field : {"库房名称", "指点日期", "指点时间"}) ctx.Execute(PrintFieldRow(315, field));
     ctx.Execute("ALTER TABLE T员工档案 ADD 自动切换输入法 bit DEFAULT 0");
     ctx.Execute("UPDATE T员工档案 SET 自动切换输入法=0");
 }

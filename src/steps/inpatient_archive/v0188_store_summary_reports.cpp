@@ -10,84 +10,61 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
+using rows::BareColumnRow;
+using rows::BareReportRow;
+using rows::ShortColumnRow;
+
 namespace {
-
-// A text between single quotes, an apostrophe inside written twice.
-std::string Quoted(std::string_view text) {
-    std::string out = "'";
-    for (char c : text) {
-        out += c;
-        if (c == '\'') out += '\'';
-    }
-    out += '\'';
-    return out;
-}
-
-std::string Report(int number, const char* name) {
-    return "INSERT INTO F报表列表 (编号,名称) VALUES (" + std::to_string(number) + ",'" + name + "')";
-}
-
-// A column row of these reports: only its name, caption and order are set.
-std::string Column(int report, std::string_view field, int order) {
-    return "INSERT INTO F报表格式 (表编号,字段名称,显示标题,序号) VALUES (" + std::to_string(report) + "," +
-           Quoted(field) + "," + Quoted(field) + "," + std::to_string(order) + ")";
-}
-
-// A column row that also sets the data type and the total.
-std::string TotalColumn(int report, const char* field, int order, const char* type, int total) {
-    return "INSERT INTO F报表格式 (表编号,字段名称,显示标题,序号,数据类型,统计结果) VALUES (" + std::to_string(report) +
-           ",'" + field + "','" + field + "'," + std::to_string(order) + ",'" + type + "'," + std::to_string(total) +
-           ")";
-}
 
 // One column per column of the source, in the source's order, then the total
 // amount; the code and the name, where the source has them, lead.
 void ColumnsFromSource(StepContext& ctx, int report, const char* source) {
     std::unique_ptr<Recordset> fields = ctx.Open(std::string("Select * From ") + source + " Where 1=2");
     for (std::size_t i = 0; i < fields->FieldCount(); ++i) {
-        ctx.Execute(Column(report, fields->FieldName(i), 500));
+        ctx.Execute(BareColumnRow(report, fields->FieldName(i), 500));
     }
     fields->Close();
-    ctx.Execute(TotalColumn(report, "合计金额", 501, "E", 0));
+    ctx.Execute(ShortColumnRow(report, "合计金额", 501, "E", 0));
     ctx.Execute("UPDATE F报表格式 SET 序号=0 WHERE 表编号=" + std::to_string(report) + " AND 字段名称='编号'");
     ctx.Execute("UPDATE F报表格式 SET 序号=1 WHERE 表编号=" + std::to_string(report) + " AND 字段名称='名称'");
 }
 
 // A report by stock-in or stock-out mode: its code and name, then the total.
 void ModeColumns(StepContext& ctx, int report) {
-    ctx.Execute(Column(report, "编码", 1));
-    ctx.Execute(Column(report, "名称", 2));
-    ctx.Execute(TotalColumn(report, "合计金额", 3, "E", 0));
+    ctx.Execute(BareColumnRow(report, "编码", 1));
+    ctx.Execute(BareColumnRow(report, "名称", 2));
+    ctx.Execute(ShortColumnRow(report, "合计金额", 3, "E", 0));
 }
 
 // A report by drug type or dosage form: the group, then the total.
 void GroupColumns(StepContext& ctx, int report, const char* group) {
-    ctx.Execute(Column(report, group, 2));
-    ctx.Execute(TotalColumn(report, "合计金额", 3, "E", 0));
+    ctx.Execute(BareColumnRow(report, group, 2));
+    ctx.Execute(ShortColumnRow(report, "合计金额", 3, "E", 0));
 }
 
 }  // namespace
 
 void Update_188_To_189(StepContext& ctx) {
-    ctx.Execute(Report(362, "入库汇总表_药品名称"));
-    ctx.Execute(Report(363, "入库汇总表_往来单位"));
-    ctx.Execute(Report(364, "入库汇总表_入库方式"));
-    ctx.Execute(Report(365, "入库汇总表_存放位置"));
-    ctx.Execute(Report(366, "入库汇总表_药品类型"));
+    ctx.Execute(BareReportRow(362, "入库汇总表_药品名称"));
+    ctx.Execute(BareReportRow(363, "入库汇总表_往来单位"));
+    ctx.Execute(BareReportRow(364, "入库汇总表_入库方式"));
+    ctx.Execute(BareReportRow(365, "入库汇总表_存放位置"));
+    ctx.Execute(BareReportRow(366, "入库汇总表_药品类型"));
     ColumnsFromSource(ctx, 362, "VJ药品卫材");
     ColumnsFromSource(ctx, 363, "T供货单位");
     ModeColumns(ctx, 364);
     ColumnsFromSource(ctx, 365, "VJ库房药房");
     GroupColumns(ctx, 366, "药品类型");
 
-    ctx.Execute(Report(367, "出库汇总表_药品名称"));
-    ctx.Execute(Report(368, "出库汇总表_往来单位"));
-    ctx.Execute(Report(369, "出库汇总表_出库方式"));
-    ctx.Execute(Report(370, "出库汇总表_存放位置"));
-    ctx.Execute(Report(371, "出库汇总表_药品类型"));
+    ctx.Execute(BareReportRow(367, "出库汇总表_药品名称"));
+    ctx.Execute(BareReportRow(368, "出库汇总表_往来单位"));
+    ctx.Execute(BareReportRow(369, "出库汇总表_出库方式"));
+    ctx.Execute(BareReportRow(370, "出库汇总表_存放位置"));
+    ctx.Execute(BareReportRow(371, "出库汇总表_药品类型"));
     ColumnsFromSource(ctx, 367, "VJ药品卫材");
     ColumnsFromSource(ctx, 368, "T供货单位");
     ModeColumns(ctx, 369);
@@ -101,15 +78,15 @@ void Update_188_To_189(StepContext& ctx) {
 
 void Update_189_To_190(StepContext& ctx) {
     ctx.Execute("INSERT INTO F扩展字段 (表编号,字段名称) VALUES (102,'客商单位')");
-    ctx.Execute(Report(372, "入库汇总表_药品剂型"));
-    ctx.Execute(Report(373, "出库汇总表_药品剂型"));
+    ctx.Execute(BareReportRow(372, "入库汇总表_药品剂型"));
+    ctx.Execute(BareReportRow(373, "出库汇总表_药品剂型"));
     GroupColumns(ctx, 372, "药品剂型");
     GroupColumns(ctx, 373, "药品剂型");
 }
 
 void Update_190_To_191(StepContext& ctx) {
-    ctx.Execute(TotalColumn(362, "合计数量", 2000, "S", -1));
-    ctx.Execute(TotalColumn(367, "合计数量", 2000, "S", -1));
+    ctx.Execute(ShortColumnRow(362, "合计数量", 2000, "S", -1));
+    ctx.Execute(ShortColumnRow(367, "合计数量", 2000, "S", -1));
 }
 
 void Update_191_To_192(StepContext& ctx) {
@@ -157,11 +134,11 @@ FROM dbo.ALL住院档案 DA
     ctx.Execute("UPDATE T网络列表 SET 打印纸张尺寸=0");
 
     // 5. The transfer summaries.
-    ctx.Execute(Report(374, "调拨汇总表_药品名称"));
-    ctx.Execute(Report(375, "调拨汇总表_出货仓库"));
-    ctx.Execute(Report(376, "调拨汇总表_收货仓库"));
-    ctx.Execute(Report(377, "调拨汇总表_药品类型"));
-    ctx.Execute(Report(378, "调拨汇总表_药品剂型"));
+    ctx.Execute(BareReportRow(374, "调拨汇总表_药品名称"));
+    ctx.Execute(BareReportRow(375, "调拨汇总表_出货仓库"));
+    ctx.Execute(BareReportRow(376, "调拨汇总表_收货仓库"));
+    ctx.Execute(BareReportRow(377, "调拨汇总表_药品类型"));
+    ctx.Execute(BareReportRow(378, "调拨汇总表_药品剂型"));
     ColumnsFromSource(ctx, 374, "VJ药品卫材");
     ColumnsFromSource(ctx, 375, "VJ库房药房");
     ColumnsFromSource(ctx, 376, "VJ库房药房");
@@ -170,7 +147,7 @@ FROM dbo.ALL住院档案 DA
 }
 
 void Update_192_To_193(StepContext& ctx) {
-    ctx.Execute(TotalColumn(374, "合计数量", 2000, "S", -1));
+    ctx.Execute(ShortColumnRow(374, "合计数量", 2000, "S", -1));
 }
 
 }  // namespace quenvatrix::steps

@@ -8,23 +8,17 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
-#include "steps/foundation/v0117_catalogue.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
-using v0117::PrintFieldRow;
-using v0117::ReportColumnRow;
-using v0117::ReportRow;
-using v0117::StandardColumnRow;
+using rows::BareReportRow;
+using rows::PrintFieldRow;
+using rows::ReportColumnRow;
+using rows::ShortColumnRow;
+using rows::StandardColumnRow;
 
 namespace {
-
-// A report column that sets only its caption, order, data type and total.
-std::string ShortColumnRow(int table, const std::string& field, int order, const std::string& type, int total) {
-    return "INSERT INTO F报表格式 (表编号,字段名称,显示标题,序号,数据类型,统计结果) VALUES (" + std::to_string(table) +
-           ",'" + field + "','" + field + "'," + std::to_string(order) + ",'" + type + "'," + std::to_string(total) +
-           ")";
-}
 
 // The drug conversion column of a document form's line grid: shown, 900 wide.
 std::string ConversionColumnRow(int form, const std::string& field) {
@@ -45,7 +39,7 @@ void Update_193_To_194(StepContext& ctx) {
 }
 
 void Update_194_To_195(StepContext& ctx) {
-    ctx.Execute(ReportRow(379, "住院操作员收款单"));
+    ctx.Execute(BareReportRow(379, "住院操作员收款单"));
     ctx.Execute(ShortColumnRow(379, "发生时间", 0, "T", -1));
     ctx.Execute(ShortColumnRow(379, "相关病人", 1, "S", -1));
     ctx.Execute(ShortColumnRow(379, "摘要", 2, "S", -1));
@@ -121,7 +115,7 @@ END
 void Update_198_To_199(StepContext& ctx) {
     ctx.Execute("ALTER TABLE T医院资料 ADD 门诊显示合计 bit");
     ctx.Execute("UPDATE T医院资料 SET 门诊显示合计=1");
-    ctx.Execute(ReportRow(380, "多元汇总表"));
+    ctx.Execute(BareReportRow(380, "多元汇总表"));
     for (const char* field : {"开始时间", "结束时间", "统计时间类型", "汇总方式", "组织结构", "指定处方医生", "指定处方科室",
                               "指定核算科室", "指定操作员", "取表头3", "取表头4", "取表头5", "取表头n"}) {
         ctx.Execute(PrintFieldRow(380, field));

@@ -8,11 +8,12 @@
 
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
-#include "steps/foundation/v0117_catalogue.h"
+#include "steps/catalogue_rows.h"
 
 namespace quenvatrix::steps {
 
-using v0117::PrintFieldRow;
+using rows::BareColumnRow;
+using rows::PrintFieldRow;
 
 namespace {
 
@@ -59,13 +60,6 @@ FROM dbo.ALL住院档案 DA
     LEFT OUTER JOIN dbo.T员工档案 JB ON DA.入院经办人 = JB.编号
     LEFT JOIN dbo.T员工档案 LS ON DA.临时医师 = LS.编号
 )");
-}
-
-// A summary-report column that sets only its caption and order.
-std::string PriceColumnRow(int report, std::string_view field, int order) {
-    const std::string name(field);
-    return "INSERT INTO F报表格式 (表编号,字段名称,显示标题,序号) VALUES (" + std::to_string(report) + ",'" + name +
-           "','" + name + "'," + std::to_string(order) + ")";
 }
 
 }  // namespace
@@ -137,21 +131,21 @@ void Update_203_To_204(StepContext& ctx) {
     // cost and retail columns.
     ctx.Execute(
         "DELETE FROM F报表格式 WHERE 表编号 IN (362,367,374) AND (字段名称 like '%价%' OR 字段名称 like '%成本%')");
-    ctx.Execute(PriceColumnRow(367, "成本均价", 2000));
-    ctx.Execute(PriceColumnRow(367, "成本金额", 2001));
-    ctx.Execute(PriceColumnRow(367, "零售均价", 2002));
-    ctx.Execute(PriceColumnRow(367, "零售金额", 2003));
+    ctx.Execute(BareColumnRow(367, "成本均价", 2000));
+    ctx.Execute(BareColumnRow(367, "成本金额", 2001));
+    ctx.Execute(BareColumnRow(367, "零售均价", 2002));
+    ctx.Execute(BareColumnRow(367, "零售金额", 2003));
     for (int report : {368, 369, 370, 371, 373}) {
-        ctx.Execute(PriceColumnRow(report, "成本金额", 2001));
-        ctx.Execute(PriceColumnRow(report, "零售金额", 2003));
+        ctx.Execute(BareColumnRow(report, "成本金额", 2001));
+        ctx.Execute(BareColumnRow(report, "零售金额", 2003));
     }
-    ctx.Execute(PriceColumnRow(374, "成本金额", 2001));
-    ctx.Execute(PriceColumnRow(374, "零售金额", 2003));
-    ctx.Execute(PriceColumnRow(374, "成本均价", 2000));
-    ctx.Execute(PriceColumnRow(374, "零售均价", 2002));
+    ctx.Execute(BareColumnRow(374, "成本金额", 2001));
+    ctx.Execute(BareColumnRow(374, "零售金额", 2003));
+    ctx.Execute(BareColumnRow(374, "成本均价", 2000));
+    ctx.Execute(BareColumnRow(374, "零售均价", 2002));
     for (int report : {375, 376, 377, 378}) {
-        ctx.Execute(PriceColumnRow(report, "成本金额", 2001));
-        ctx.Execute(PriceColumnRow(report, "零售金额", 2003));
+        ctx.Execute(BareColumnRow(report, "成本金额", 2001));
+        ctx.Execute(BareColumnRow(report, "零售金额", 2003));
     }
 }
 
