@@ -2,6 +2,7 @@
 // retail amount on drug documents, drug views and stock reports.
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
+#include "steps/foundation/v0046_reissued_objects.h"
 
 namespace quenvatrix::steps {
 
@@ -172,13 +173,7 @@ ALTER TABLE [dbo].[D角色分区] ADD
     ctx.Execute("INSERT INTO T单据格式 VALUES (102,'销售金额',0,0,0,0)");
     ctx.Execute("INSERT INTO T单据格式 VALUES (103,'销售金额',0,0,0,0)");
 
-    ctx.Execute(Lines(R"(
-ALTER VIEW dbo.VJ药品卫材
-AS
-SELECT T生产单位.名称 AS 生产厂商, T生产单位.联系地址 AS 生产企业地址, T药品卫材.*, 0 AS 销售金额
-FROM T药品卫材 LEFT OUTER JOIN
-    T生产单位 ON T药品卫材.生产商编号 = T生产单位.编号
-)"));
+    ctx.Execute(v0046::AlterVJ药品卫材WithMakerAddress());
     ctx.Execute(Lines(R"(
 ALTER VIEW dbo.VJXS药品卫材
 AS

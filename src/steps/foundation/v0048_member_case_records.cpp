@@ -3,6 +3,7 @@
 // inpatient stay, and the clean-up of special beds.
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
+#include "steps/foundation/v0046_reissued_objects.h"
 
 namespace quenvatrix::steps {
 
@@ -59,13 +60,7 @@ FROM T会员档案
 void Update_49_To_50(StepContext& ctx) {
     ctx.Execute("ALTER TABLE T药品卫材 ADD 会员售价 smallmoney DEFAULT 0");
     ctx.Execute("UPDATE T药品卫材 SET 会员售价=IsNull(销售定价,0)");
-    ctx.Execute(Lines(R"(
-ALTER VIEW dbo.VJ药品卫材
-AS
-SELECT T生产单位.名称 AS 生产厂商, T生产单位.联系地址 AS 生产企业地址, T药品卫材.*, 0 AS 销售金额
-FROM T药品卫材 LEFT OUTER JOIN
-    T生产单位 ON T药品卫材.生产商编号 = T生产单位.编号
-)"));
+    ctx.Execute(v0046::AlterVJ药品卫材WithMakerAddress());
     ctx.Execute("INSERT INTO F报表格式 (表编号,字段名称,显示标题,序号,数据类型) VALUES (21,'会员售价','会员售价',100,'J')");
     ctx.Execute("INSERT INTO F报表格式 (表编号,字段名称,显示标题,序号,数据类型) VALUES (200,'会员售价','会员售价',100,'J')");
     ctx.Execute("ALTER TABLE T门诊项目 ADD 会员金额 smallmoney DEFAULT 0");

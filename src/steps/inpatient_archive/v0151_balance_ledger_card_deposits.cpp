@@ -7,6 +7,7 @@
 #include "frame/sql_text.h"
 #include "frame/step_context.h"
 #include "steps/catalogue_rows.h"
+#include "steps/foundation/v0087_reissued_objects.h"
 
 namespace quenvatrix::steps {
 
@@ -73,20 +74,7 @@ void Update_154_To_155(StepContext& ctx) {
 
 void Update_155_To_156(StepContext& ctx) {
     // The text of its last issue: A.* now carries 最近入库成本 of VJ药品卫材.
-    // The stock is summed over every store; a drug without stock counts 0.
-    ctx.Execute(Lines(R"(
-ALTER FUNCTION Do库存缺货统计 (@vKey nvarchar(4))
-RETURNS TABLE
-AS
-RETURN (
-Select A.*,
-    IsNull(K.库存数量,0) As 库存数量,
-    A.库存最高数量-IsNull(K.库存数量,0) As 应补数量
-From VJ药品卫材 A Left Join
-    (Select 药品编号,Sum(库存数量) As 库存数量 From T库存药品 Group By 药品编号) K On A.编号=K.药品编号
-Where A.库存最低数量>0 And A.库存最低数量>=IsNull(K.库存数量,0) And (@vKey='00' Or A.药品类型=@vKey)
-)
-)"));
+    ctx.Execute(v0087::AlterDo库存缺货统计());
 }
 
 void Update_156_To_157(StepContext& ctx) {
