@@ -73,39 +73,32 @@ IF @m类别 = '病区名称'
     UPDATE T床位档案 SET 类别 = @m新名称 WHERE 类别 = @m原名称
 )"));
 
-    // Options still in use are not deleted.
+    // Options still in use are not deleted. Every deleted entry is checked, so
+    // a statement deleting several entries is refused when any of them is in use.
     ctx.Execute(Lines(R"(
 ALTER TRIGGER NoDelete_综合选项 ON dbo.T综合选项
 FOR DELETE
 AS
-DECLARE @m类别 nvarchar(10), @m编号 varchar(2), @m名称 nvarchar(10)
-SELECT @m类别 = 类别, @m编号 = 编码, @m名称 = 名称 FROM deleted
-IF @m类别 = '入库类型'
+IF EXISTS (SELECT * FROM deleted D WHERE D.类别 = '入库类型'
+           AND EXISTS (SELECT * FROM D入库单 WHERE D入库单.入库方式 = D.编码))
 BEGIN
-    IF EXISTS (SELECT * FROM D入库单 WHERE 入库方式 = @m编号)
-    BEGIN
-        RAISERROR ('该种入库类型已被#入库单使用,不能删除！', 16, 1)
-        ROLLBACK TRANSACTION
-        RETURN
-    END
+    RAISERROR ('该种入库类型已被#入库单使用,不能删除！', 16, 1)
+    ROLLBACK TRANSACTION
+    RETURN
 END
-ELSE IF @m类别 = '出库类型'
+IF EXISTS (SELECT * FROM deleted D WHERE D.类别 = '出库类型'
+           AND EXISTS (SELECT * FROM D出库单 WHERE D出库单.出库方式 = D.编码))
 BEGIN
-    IF EXISTS (SELECT * FROM D出库单 WHERE 出库方式 = @m编号)
-    BEGIN
-        RAISERROR ('该种出库类型已被#出库单使用,不能删除！', 16, 1)
-        ROLLBACK TRANSACTION
-        RETURN
-    END
+    RAISERROR ('该种出库类型已被#出库单使用,不能删除！', 16, 1)
+    ROLLBACK TRANSACTION
+    RETURN
 END
-IF @m类别 = '病区名称'
+IF EXISTS (SELECT * FROM deleted D WHERE D.类别 = '病区名称'
+           AND EXISTS (SELECT * FROM T床位档案 WHERE T床位档案.类别 = D.名称))
 BEGIN
-    IF EXISTS (SELECT * FROM T床位档案 WHERE 类别 = @m名称)
-    BEGIN
-        RAISERROR ('该项目已被床位档案使用,不能删除！', 16, 1)
-        ROLLBACK TRANSACTION
-        RETURN
-    END
+    RAISERROR ('该项目已被床位档案使用,不能删除！', 16, 1)
+    ROLLBACK TRANSACTION
+    RETURN
 END
 )"));
 
