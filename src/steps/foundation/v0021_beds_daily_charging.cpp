@@ -133,7 +133,8 @@ void Update_27_To_28(StepContext& ctx) {
 }
 
 // Per pharmacy and drug, the quantity held by outpatient and inpatient
-// prescription lines that are neither dispensed nor voided.
+// prescription lines that are neither dispensed nor voided. The pharmacy is a
+// column of the prescription head, not of its lines.
 void Update_28_To_29(StepContext& ctx) {
     ctx.Execute(Lines(R"(
 ALTER FUNCTION dbo.Do库存已用数量 ()
@@ -143,11 +144,11 @@ BEGIN
     DECLARE @tabLines TABLE (药房 varchar(4), 药品编号 varchar(5), 数量 numeric(9, 2))
 
     INSERT INTO @tabLines (药房, 药品编号, 数量)
-    SELECT D划价数据.药房, D划价数据.药品编号, IsNull(D划价数据.数量, 0)
+    SELECT D划价单.药房, D划价数据.药品编号, IsNull(D划价数据.数量, 0)
     FROM D划价数据 INNER JOIN D划价单 ON D划价数据.序号 = D划价单.序号
     WHERE D划价单.状态 <> 'S' AND D划价单.作废 = 0
     UNION ALL
-    SELECT D住院划价数据.药房, D住院划价数据.药品编号, IsNull(D住院划价数据.数量, 0)
+    SELECT D住院划价单.药房, D住院划价数据.药品编号, IsNull(D住院划价数据.数量, 0)
     FROM D住院划价数据 INNER JOIN D住院划价单 ON D住院划价数据.序号 = D住院划价单.序号
     WHERE D住院划价单.状态 <> 'S' AND D住院划价单.作废 = 0
 
