@@ -73,5 +73,22 @@ TEST(Version26, FailingInsertEndsTheStep) {
     EXPECT_EQ(fake->Statements(), (std::vector<std::string>{kAsk20024, kAdd20024}));
 }
 
+// The pharmacy of a prescription line is held by its head: the inpatient line
+// table has no such column, so reading it from the lines fails the statement.
+TEST(Version28, ReservedQuantitiesTakeThePharmacyFromThePrescriptionHead) {
+    auto fake = std::make_shared<FakeConnection>();
+    clsUpdate component;
+    component.set_pCn(fake);
+    component.SetMessageSink([](const std::string&, const std::string&) {});
+
+    EXPECT_TRUE(component.DoUpdate(28));
+    const auto sent = fake->Executed();
+    ASSERT_EQ(sent.size(), 1u);
+    const std::string& body = sent.front();
+    EXPECT_NE(body.find("SELECT D划价单.药房, D划价数据.药品编号"), std::string::npos) << body;
+    EXPECT_NE(body.find("SELECT D住院划价单.药房, D住院划价数据.药品编号"), std::string::npos) << body;
+    EXPECT_EQ(body.find("划价数据.药房"), std::string::npos) << body;
+}
+
 }  // namespace
 }  // namespace quenvatrix::testing
