@@ -251,6 +251,17 @@ TEST_F(DispatcherTest, AnErrorOfTheFailurePathItselfReachesTheCaller) {
     EXPECT_EQ(refusing->CountOf(Sent::Kind::Rollback), 1);
     EXPECT_TRUE(shown.empty());  // the call ended before the message
 
+    // The flag is still set, since the rollback never completed. Should the host
+    // then take the connection away, the next failure cannot roll back either:
+    // an error for the caller, not a crash.
+    component.set_pCn(nullptr);
+    try {
+        component.DoUpdate(5);
+        ADD_FAILURE() << "a rollback without a connection did not reach the caller";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.Number(), error_number::kNoConnection);
+    }
+
     // A message sink that fails ends the call the same way.
     component.set_pCn(fake);
     component.SetMessageSink([](const std::string&, const std::string&) {
