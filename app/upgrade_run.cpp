@@ -41,11 +41,20 @@ std::optional<std::string> CheckRequest(const UpgradeRequest& request) {
     return std::nullopt;
 }
 
-long RunVersions(clsUpdate& component, const UpgradeRequest& request, std::ostream& progress,
+long RunVersions(clsUpdate& component, const UpgradeRequest& request, std::ostream& progress, std::ostream& err,
                  ScriptConnection* script) {
     for (long version = request.from; version < request.to; ++version) {
-        if (script != nullptr) script->Comment("version " + std::to_string(version));
-        if (!component.DoUpdate(version)) {
+        bool done = false;
+        try {
+            if (script != nullptr) script->Comment("version " + std::to_string(version));
+            done = component.DoUpdate(version);
+        } catch (const Error& error) {
+            // The script's mark could not be written, or the component could not
+            // deal with the step's failure itself (its rollback failed, for
+            // one): the run ends here all the same.
+            err << "quenvatrix-upgrade: version " << version << ": " << OneLine(error.Description()) << std::endl;
+        }
+        if (!done) {
             progress << "version " << version << ": failed" << std::endl;
             return version;
         }
@@ -61,7 +70,7 @@ int RunUpgrade(const UpgradeRequest& request, std::ostream& out, std::ostream& e
     }
     clsUpdate component;
     component.SetMessageSink([&err](const std::string& text, const std::string& title) {
-        err << title << ' ' << text << std::endl;
+        err << title << ' ' << OneLine(text) << std::endl;
     });
     std::shared_ptr<ScriptConnection> script;
     try {
@@ -75,7 +84,7 @@ int RunUpgrade(const UpgradeRequest& request, std::ostream& out, std::ostream& e
         err << "quenvatrix-upgrade: " << OneLine(error.Description()) << std::endl;
         return 2;
     }
-    const long standsAt = RunVersions(component, request, out, script.get());
+    const long standsAt = RunVersions(component, request, out, err, script.get());
     if (standsAt != request.to) {
         err << "quenvatrix-upgrade: the step for version " << standsAt
             << " failed; the database stands at version " << standsAt << std::endl;

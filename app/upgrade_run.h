@@ -23,8 +23,10 @@ std::optional<std::string> CheckRequest(const UpgradeRequest& request);
 
 // Calls DoUpdate for every version from request.from to request.to - 1, lowest
 // first, writing one progress line per version to `progress`, and stops at the
-// first failure. Returns the version the database stands at afterwards.
-long RunVersions(clsUpdate& component, const UpgradeRequest& request, std::ostream& progress,
+// first failure. An error that DoUpdate itself raises (its failure path
+// failing) is written to `err` as one line and ends the run like a failure.
+// Returns the version the database stands at afterwards.
+long RunVersions(clsUpdate& component, const UpgradeRequest& request, std::ostream& progress, std::ostream& err,
                  class ScriptConnection* script);
 
 // The whole program after argument parsing: opens the backend, runs, reports.

@@ -28,7 +28,8 @@ public:
     std::string DefaultDatabase() const override;
     void Remark(std::string_view text) override;
 
-    // A comment line "-- text" written at once, outside any batch.
+    // A comment line "-- text" written at once, outside any batch; a failed
+    // write raises an error.
     void Comment(std::string_view text);
 
 private:

@@ -41,6 +41,7 @@ void ScriptConnection::Remark(std::string_view text) { pendingRemarks_.emplace_b
 void ScriptConnection::Comment(std::string_view text) {
     out_ << "-- " << text << "\n";
     out_.flush();
+    if (!out_) throw Error(75, "脚本文件写入失败");
 }
 
 }  // namespace quenvatrix

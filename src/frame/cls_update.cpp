@@ -12,13 +12,21 @@ namespace {
 const std::string kPromptTitle = "提示：";
 const std::string kVersionNotAcceptedText = "抱歉，升级支持脚本组件程序太旧，请与供应商联系！";
 
+// A provider may report several diagnostic records, one per line; the message
+// stays on one line.
 void WriteToStandardError(const std::string& text, const std::string& title) {
-    std::cerr << title << ' ' << text << std::endl;
+    std::string line;
+    for (char c : text) {
+        if (c == '\r') continue;
+        line += c == '\n' ? std::string(" / ") : std::string(1, c);
+    }
+    std::cerr << title << ' ' << line << std::endl;
 }
 
 bool VersionAccepted(long vInt) {
-    // vInt - 5 taken as an unsigned 32-bit number must not exceed 1064.
-    const auto offset = static_cast<std::uint32_t>(static_cast<std::int32_t>(vInt) - 5);
+    // vInt - 5 taken as an unsigned 32-bit number must not exceed 1064. The
+    // subtraction is done unsigned, where it wraps instead of overflowing.
+    const auto offset = static_cast<std::uint32_t>(vInt) - 5u;
     return vInt == static_cast<std::int32_t>(vInt) && offset <= 1064u;
 }
 
@@ -92,6 +100,7 @@ bool RunStepEntry(clsUpdate& component, const StepEntry& entry) {
     }
     // Failure path. What goes wrong here (the rollback failing) reaches the caller.
     if (state.blnInTrans) {
+        if (!state.pCn) throw Error(error_number::kNoConnection, "未设置数据库连接（pCn），无法回滚事务。");
         state.pCn->RollbackTrans();
         state.blnInTrans = false;
     }

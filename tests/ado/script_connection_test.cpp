@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -21,7 +22,7 @@ std::string ReadAll(const std::filesystem::path& path) {
 class ScriptConnectionTest : public ::testing::Test {
 protected:
     std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                 ("quenvatrix_script_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                 ("quenvatrix_script_" + std::to_string(::getpid()) + "_" +
                                   ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".sql");
     void TearDown() override { std::filesystem::remove(path); }
 };

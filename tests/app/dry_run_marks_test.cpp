@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -14,7 +15,9 @@ namespace {
 // The dry-run script of the host program for versions [from, to).
 std::vector<std::string> DryRunLines(long from, long to) {
     const auto path = std::filesystem::temp_directory_path() /
-                      ("quenvatrix_marks_" + std::to_string(from) + ".sql");
+                      ("quenvatrix_marks_" + std::to_string(::getpid()) + "_" +
+                       ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+                       std::to_string(from) + ".sql");
     std::ostringstream out;
     std::ostringstream err;
     const int status = host::Main({"--from", std::to_string(from), "--to", std::to_string(to), "--script",

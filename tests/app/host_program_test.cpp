@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -29,7 +30,8 @@ Outcome RunHost(const std::vector<std::string>& arguments) {
 }
 
 std::filesystem::path TempScript(const std::string& name) {
-    return std::filesystem::temp_directory_path() / ("quenvatrix_host_" + name + ".sql");
+    return std::filesystem::temp_directory_path() /
+           ("quenvatrix_host_" + std::to_string(::getpid()) + "_" + name + ".sql");
 }
 
 int LineCount(const std::string& text) {
@@ -76,6 +78,14 @@ TEST(HostProgram, AnUnwritableScriptOrAFailingConnectionIsAOneLineError) {
     }
 }
 
+TEST(HostProgram, AScriptThatCannotBeWrittenToIsNoSuccess) {
+    // Version 311 sends nothing; only its mark would go to the full device.
+    const Outcome outcome = RunHost({"--from", "311", "--to", "312", "--script", "/dev/full"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out, "version 311: failed\n");
+    EXPECT_NE(outcome.err.find("quenvatrix-upgrade: version 311: "), std::string::npos) << outcome.err;
+}
+
 TEST(HostProgram, StopsAtTheFirstFailedVersionAndSaysWhereTheDatabaseStands) {
     // Every statement fails: 311 has no step and passes, 312 fails.
     auto fake = std::make_shared<FakeConnection>();
@@ -89,9 +99,40 @@ TEST(HostProgram, StopsAtTheFirstFailedVersionAndSaysWhereTheDatabaseStands) {
     request.to = 315;
     request.script = "unused";
     std::ostringstream progress;
-    EXPECT_EQ(host::RunVersions(component, request, progress, nullptr), 312);
+    std::ostringstream err;
+    EXPECT_EQ(host::RunVersions(component, request, progress, err, nullptr), 312);
     EXPECT_EQ(progress.str(), "version 311 -> 312: done\nversion 312: failed\n");
     EXPECT_FALSE(shown.empty());
+    EXPECT_LE(fake->Statements().size(), 1u);  // at most 312's first statement; nothing of 313 or 314
+}
+
+// A connection whose rollback fails, as a lost one would.
+class RollbackRefused : public FakeConnection {
+public:
+    void RollbackTrans() override {
+        FakeConnection::RollbackTrans();
+        throw Error(-2147467259, "连接已断开，\n事务无法回滚。");
+    }
+};
+
+TEST(HostProgram, AnErrorRaisedByTheComponentsFailurePathEndsTheRunWithOneLine) {
+    // Version 29 writes its release history inside a flagged transaction; a row
+    // of it fails and the rollback that follows fails too.
+    auto fake = std::make_shared<RollbackRefused>();
+    fake->FailWhenContains("从Dos平台", "违反了 PRIMARY KEY 约束。");
+    clsUpdate component;
+    component.SetMessageSink([](const std::string&, const std::string&) {});
+    component.set_pCn(fake);
+    host::UpgradeRequest request;
+    request.from = 28;
+    request.to = 31;
+    request.script = "unused";
+    std::ostringstream progress;
+    std::ostringstream err;
+    EXPECT_EQ(host::RunVersions(component, request, progress, err, nullptr), 29);
+    EXPECT_EQ(fake->CountOf(Sent::Kind::Rollback), 1);
+    EXPECT_EQ(progress.str(), "version 28 -> 29: done\nversion 29: failed\n");
+    EXPECT_EQ(err.str(), "quenvatrix-upgrade: version 29: 连接已断开， / 事务无法回滚。\n");
 }
 
 TEST(HostProgram, ADryRunWritesTheScriptAndReportsTheTargetOrTheFailure) {

@@ -38,7 +38,8 @@ const char* const kTooOld = "抱歉，升级支持脚本组件程序太旧，请
 
 TEST_F(DispatcherTest, VersionsOutsideTheRangeAreRefusedWithTheWarning) {
     Connect();
-    for (long version : {4L, 1070L, -1L, 0L, 2147483647L, -2147483647L - 1}) {
+    // The last two lie beyond 32 bits: their low 32 bits (5 and 1069) must not pass.
+    for (long version : {4L, 1070L, -1L, 0L, 2147483647L, -2147483647L - 1, 4294967301L, -4294966227L}) {
         shown.clear();
         EXPECT_FALSE(component.DoUpdate(version)) << version;
         ASSERT_EQ(shown.size(), 1u) << version;
@@ -164,6 +165,120 @@ TEST_F(DispatcherTest, AnyOtherExceptionOfAStepIsReportedAsItsFailure) {
     EXPECT_FALSE(RunStepEntry(component, Made(&ThrowsSomethingElse)));
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "index out of range");
+}
+
+TEST_F(DispatcherTest, VersionSeventyFiveRunsThroughThePublicMemberAndItsFailureIsReported) {
+    Connect();
+    fake->FailNth(3, "表 'F报表列' 中列名无效。");
+    EXPECT_FALSE(component.DoUpdate(75));
+    EXPECT_EQ(fake->Executed().size(), 3u);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "表 'F报表列' 中列名无效。");
+    EXPECT_EQ(shown[0].title, "提示：");
+
+    // Called by the host itself, the same failure reaches the host as an error.
+    fake->ClearLog();
+    fake->FailNth(4, "表 'F报表列' 中列名无效。");
+    try {
+        component.Update_75_To_76();
+        ADD_FAILURE() << "the failure of the public step did not reach its caller";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.Description(), "表 'F报表列' 中列名无效。");
+    }
+    EXPECT_EQ(shown.size(), 1u);  // no message box outside DoUpdate
+}
+
+TEST_F(DispatcherTest, EachCallStartsWithACleanErrorState) {
+    Connect();
+    fake->FailNth(1, "对象名 'T医院资料' 无效。");
+    EXPECT_FALSE(component.DoUpdate(5));
+    EXPECT_EQ(component.LastErrorDescription(), "对象名 'T医院资料' 无效。");
+    EXPECT_TRUE(component.DoUpdate(311));
+    EXPECT_EQ(component.LastErrorDescription(), "");
+    EXPECT_EQ(component.LastErrorNumber(), 0);
+}
+
+void IgnoresAFailureThenSucceeds(StepContext& ctx) {
+    ctx.ExecuteIgnoringErrors("SELECT 1/0");
+    ctx.ExecuteIgnoringErrors("SELECT 3");
+    ctx.Execute("SELECT 4");
+}
+
+TEST_F(DispatcherTest, LaterStatementsThatSucceedDoNotClearAnIgnoredError) {
+    Connect();
+    fake->FailWhenContains("1/0", "遇到以零作除数错误。", -1, 8134);
+    EXPECT_FALSE(RunStepEntry(component, Made(&IgnoresAFailureThenSucceeds)));
+    EXPECT_EQ(fake->Executed(), (std::vector<std::string>{"SELECT 1/0", "SELECT 3", "SELECT 4"}));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "遇到以零作除数错误。");
+    EXPECT_EQ(component.LastErrorNumber(), 8134);
+}
+
+void ReadsAQueryThatFails(StepContext& ctx) {
+    ctx.Execute("SELECT 1");
+    auto rows = ctx.Open("SELECT 名称 FROM T不存在");
+    ctx.Execute("SELECT 2");
+}
+
+TEST_F(DispatcherTest, AFailingReadEndsTheStepLikeAFailingStatement) {
+    Connect();
+    fake->FailWhenContains("T不存在", "对象名 'T不存在' 无效。");
+    EXPECT_FALSE(RunStepEntry(component, Made(&ReadsAQueryThatFails)));
+    EXPECT_EQ(fake->Statements(), (std::vector<std::string>{"SELECT 1", "SELECT 名称 FROM T不存在"}));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "对象名 'T不存在' 无效。");
+}
+
+// A connection that refuses to roll back, as one that has been lost would.
+class RollbackRefused : public FakeConnection {
+public:
+    void RollbackTrans() override {
+        FakeConnection::RollbackTrans();
+        throw Error(-2147467259, "连接已断开，事务无法回滚。");
+    }
+};
+
+TEST_F(DispatcherTest, AnErrorOfTheFailurePathItselfReachesTheCaller) {
+    auto refusing = std::make_shared<RollbackRefused>();
+    refusing->FailWhenContains("1/0", "遇到以零作除数错误。");
+    component.set_pCn(refusing);
+    try {
+        RunStepEntry(component, Made(&FailsInsideItsTransaction));
+        ADD_FAILURE() << "the failed rollback did not reach the caller";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.Description(), "连接已断开，事务无法回滚。");
+    }
+    EXPECT_EQ(refusing->CountOf(Sent::Kind::Rollback), 1);
+    EXPECT_TRUE(shown.empty());  // the call ended before the message
+
+    // The flag is still set, since the rollback never completed. Should the host
+    // then take the connection away, the next failure cannot roll back either:
+    // an error for the caller, not a crash.
+    component.set_pCn(nullptr);
+    try {
+        component.DoUpdate(5);
+        ADD_FAILURE() << "a rollback without a connection did not reach the caller";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.Number(), error_number::kNoConnection);
+    }
+
+    // A message sink that fails ends the call the same way.
+    component.set_pCn(fake);
+    component.SetMessageSink([](const std::string&, const std::string&) {
+        throw Error(-2147024809, "无法显示消息。");
+    });
+    EXPECT_THROW(component.DoUpdate(4), Error);
+}
+
+TEST(DefaultMessageSink, WritesTitleAndTextToStandardErrorOnOneLine) {
+    auto fake = std::make_shared<FakeConnection>();
+    fake->FailNth(1, "[FreeTDS][SQL Server]列名无效。\n[FreeTDS][SQL Server]语句已终止。");
+    clsUpdate component;
+    component.set_pCn(fake);
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(component.DoUpdate(5));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "提示： [FreeTDS][SQL Server]列名无效。 / [FreeTDS][SQL Server]语句已终止。\n");
 }
 
 TEST(VersionCheck, OnlyTheLastVersionIsTheComponentsLast) {
