@@ -60,7 +60,9 @@ std::string NumberText(double v) {
 
 bool ParseNumber(const std::string& raw, double& out) {
     const std::string text = TrimBlanks(raw);
-    if (text.empty()) return false;
+    // strtod also reads C's hexadecimal forms (0x10, 0x1p3); to the system
+    // such a text is not a number.
+    if (text.empty() || text.find_first_of("xX") != std::string::npos) return false;
     errno = 0;
     char* end = nullptr;
     out = std::strtod(text.c_str(), &end);

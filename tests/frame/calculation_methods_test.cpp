@@ -124,6 +124,7 @@ TEST(RoundEx, NullTextThatIsNotANumberAndFloatingPointFaultsFail) {
     clsUpdate component;
     EXPECT_THROW(component.RoundEx(Value::Null(), 2), Error);
     EXPECT_THROW(component.RoundEx(Value("abc"), 2), Error);
+    EXPECT_THROW(component.RoundEx(Value("0x10"), 0), Error);  // C's hexadecimal text is no number here
     EXPECT_THROW(component.RoundEx(Value(1e300), 200), Error);
     EXPECT_THROW(component.RoundEx(Value(1.0), 400), Error);
     EXPECT_THROW(component.RoundEx(Value(5.0), -400), Error);  // 10^-400 is 0: division by zero

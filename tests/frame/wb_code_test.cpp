@@ -56,7 +56,7 @@ protected:
 };
 
 TEST_F(FiveStrokeFileTest, DoubleByteCharactersReadTheirLetterAndOthersStandForThemselves) {
-    WriteFile(0xFFFF, {{u'中', 'K'}, {u'国', 'l'}, {u'，', ','}});
+    WriteFile(0xFFFF, {{u'中', 'K'}, {u'国', 'l'}, {u'，', ','}, {u'α', 'q'}});
     struct Case {
         std::string text;
         std::string code;
@@ -66,6 +66,7 @@ TEST_F(FiveStrokeFileTest, DoubleByteCharactersReadTheirLetterAndOthersStandForT
         {"中国人", "KL"},        // the byte of 人 is 0: nothing
         {"x中-1 国b", "XK-1 LB"},  // single-byte characters pass, upper-cased
         {"中，国", "K,L"},
+        {"α中", "QK"},           // double-byte below the ideographs, one hexadecimal digit for its high byte
         {"", ""},
         {"Ä中ä", "ÄKÄ"},          // not in the code page: the character itself
         {"中😀", "K😀"},
