@@ -24,13 +24,26 @@ void StepContext::Execute(std::string_view sql) {
     }
 }
 
-void StepContext::ExecuteIgnoringErrors(std::string_view sql) {
+bool StepContext::ExecuteIgnoringErrors(std::string_view sql) {
     try {
         Connection& connection = RequireConnection();
         connection.Remark("errors ignored");
         connection.Execute(sql);
+        return true;
     } catch (const Error& error) {
         state_.err.Set(error.Number(), error.Description());
+        return false;
+    }
+}
+
+std::unique_ptr<Recordset> StepContext::OpenIgnoringErrors(std::string_view sql) {
+    try {
+        Connection& connection = RequireConnection();
+        connection.Remark("errors ignored");
+        return connection.OpenRecordset(sql);
+    } catch (const Error& error) {
+        state_.err.Set(error.Number(), error.Description());
+        return nullptr;
     }
 }
 

@@ -49,8 +49,13 @@ public:
     explicit StepContext(clsUpdate& self);
 
     void Execute(std::string_view sql);
-    void ExecuteIgnoringErrors(std::string_view sql);
+    // Sends a statement whose failure does not end the step: the error is
+    // recorded (and stays recorded until cleared) and false is returned.
+    bool ExecuteIgnoringErrors(std::string_view sql);
     std::unique_ptr<Recordset> Open(std::string_view sql);
+    // A read whose failure does not end the step: the error is recorded and
+    // no recordset (null) is returned.
+    std::unique_ptr<Recordset> OpenIgnoringErrors(std::string_view sql);
 
     void BeginTrans();
     void CommitTrans();

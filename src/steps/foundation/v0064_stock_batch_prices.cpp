@@ -209,9 +209,7 @@ void Update_66_To_67(StepContext& ctx) {
     // The drug's retail price from its sale price; where that cannot be done,
     // from the highest retail price among its stock batches (drugs without
     // stock keep 0). A failure of that fallback ends the step.
-    try {
-        ctx.Execute("UPDATE T药品卫材 SET 零售价格=销售定价");
-    } catch (const Error&) {
+    if (!ctx.ExecuteIgnoringErrors("UPDATE T药品卫材 SET 零售价格=销售定价")) {
         ctx.Execute(
             "UPDATE T药品卫材 SET 零售价格=B.零售单价 FROM T药品卫材 RIGHT OUTER JOIN (SELECT 药品编号,"
             "Max(零售单价) AS 零售单价 FROM T库存药品 GROUP BY 药品编号) B ON T药品卫材.编号=B.药品编号");

@@ -23,13 +23,12 @@ void ConvertToMoney(StepContext& ctx, const std::string& table, const std::strin
                     const std::string& constraintName) {
     const std::string intended = constraintName.empty() ? "DF_" + table + "_" + column : constraintName;
     std::string bound;
-    try {
-        auto rs = ctx.Open("Select object_name(stuff(','+convert(varchar,cdefault),1,1,'')) from syscolumns where id=object_id('" +
-                           table + "') and cdefault<>0 and name='" + column + "'");
+    // A failing lookup is recorded in the error state; the conversion goes on as before.
+    if (auto rs = ctx.OpenIgnoringErrors(
+            "Select object_name(stuff(','+convert(varchar,cdefault),1,1,'')) from syscolumns where id=object_id('" +
+            table + "') and cdefault<>0 and name='" + column + "'")) {
         if (!rs->IsEOF()) bound = rs->Field(0).ToText();
         rs->Close();
-    } catch (const Error&) {
-        // Recorded in the error state; the conversion goes on as before.
     }
     if (!bound.empty() && bound != intended) {
         ctx.ExecuteIgnoringErrors(" Alter Table " + table + " Drop CONSTRAINT [" + bound + "]");
