@@ -140,7 +140,7 @@ std::string OdbcConnection::DefaultDatabase() const {
     }
     if (rc == SQL_NO_DATA) return {};
     if (!odbc::Succeeded(rc)) {
-        // A driver without catalogs: the attribute is not implemented or unknown.
+        // A driver without catalogs: the attribute is unsupported or unknown.
         const std::string state = odbc::FirstState(connection_);
         if (state == "HYC00" || state == "HY092" || state == "HY024" || state == "S1C00" || state == "S1092") return {};
         throw odbc::Diagnostics(connection_, "SQLGetConnectAttrW");
